@@ -1,0 +1,89 @@
+// Colour names and the mirrored drawing state.
+#include "render/render_state.h"
+
+#include <GL/gl.h>
+#include <cstdlib>
+#include <cstring>
+
+RenderState renderState;
+
+bool ColourFromName(const char* name, float rgb[3])
+{
+    auto set = [rgb](float r, float g, float b) {
+        rgb[0] = r;
+        rgb[1] = g;
+        rgb[2] = b;
+        return true;
+    };
+    if (name == nullptr || name[0] == '\0')
+        return false;
+    if (std::strcmp(name, "Red") == 0) return set(1.0f, 0.0f, 0.0f);
+    if (std::strcmp(name, "Green") == 0) return set(0.0f, 1.0f, 0.0f);
+    if (std::strcmp(name, "Blue") == 0) return set(0.0f, 0.0f, 1.0f);
+    if (std::strcmp(name, "Yellow") == 0) return set(1.0f, 1.0f, 0.0f);
+    if (std::strcmp(name, "Magenta") == 0 || std::strcmp(name, "Violet") == 0 ||
+        std::strcmp(name, "Purple") == 0)
+        return set(1.0f, 0.0f, 1.0f);
+    if (std::strcmp(name, "Cyan") == 0) return set(0.0f, 1.0f, 1.0f);
+    if (std::strcmp(name, "Black") == 0) return set(0.0f, 0.0f, 0.0f);
+    if (std::strncmp(name, "Gray", 4) == 0) {
+        // Read as a text-to-double conversion would; nothing readable gives 0.
+        float level = static_cast<float>(std::strtod(name + 4, nullptr) / 100.0);
+        return set(level, level, level);
+    }
+    return set(1.0f, 1.0f, 1.0f);
+}
+
+void SetColourRGBA(float red, float green, float blue, float alpha)
+{
+    renderState.colour[0] = red;
+    renderState.colour[1] = green;
+    renderState.colour[2] = blue;
+    renderState.colour[3] = alpha;
+    if (renderState.useGL)
+        glColor4f(red, green, blue, alpha);
+}
+
+void SetColour(float red, float green, float blue)
+{
+    SetColourRGBA(red, green, blue, 1.0f);
+}
+
+void SetColourByName(const char* colourName)
+{
+    float rgb[3];
+    if (ColourFromName(colourName, rgb))
+        SetColour(rgb[0], rgb[1], rgb[2]);
+}
+
+void SetBlending(bool on)
+{
+    renderState.blending = on;
+    if (renderState.useGL) {
+        if (on)
+            glEnable(GL_BLEND);
+        else
+            glDisable(GL_BLEND);
+    }
+}
+
+void SetLighting(bool on)
+{
+    renderState.lighting = on;
+    if (renderState.useGL) {
+        if (on)
+            glEnable(GL_LIGHTING);
+        else
+            glDisable(GL_LIGHTING);
+    }
+}
+
+void SetClearColour(float red, float green, float blue, float alpha)
+{
+    renderState.clearColour[0] = red;
+    renderState.clearColour[1] = green;
+    renderState.clearColour[2] = blue;
+    renderState.clearColour[3] = alpha;
+    if (renderState.useGL)
+        glClearColor(red, green, blue, alpha);
+}

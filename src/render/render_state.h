@@ -1,0 +1,27 @@
+// The drawing state every screen relies on: current colour, clear colour,
+// blending and lighting, mirrored here so that draws can be recorded (and
+// played without OpenGL at all when useGL is false).
+#pragma once
+
+struct RenderState {  // program lifetime; useGL is fixed before InitRenderer
+    bool useGL = true;
+    float colour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    float clearColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+    bool blending = false;
+    bool lighting = false;
+};
+extern RenderState renderState;
+
+// Colour by name: "Red", "Gray85", ... ("" keeps the current colour). Alpha 1.
+void SetColourByName(const char* colourName);
+// Colour given directly as red, green, blue (alpha 1).
+void SetColour(float red, float green, float blue);
+// Colour with an explicit alpha.
+void SetColourRGBA(float red, float green, float blue, float alpha);
+void SetBlending(bool on);
+void SetLighting(bool on);
+// The colour the next scene frame clears to.
+void SetClearColour(float red, float green, float blue, float alpha);
+
+// The red, green and blue a colour name stands for; false for "" (no change).
+bool ColourFromName(const char* colourName, float rgb[3]);

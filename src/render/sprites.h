@@ -1,0 +1,14 @@
+// Sprites: flat quads on a plane four units in front of the eye, textured with
+// one picture of the texture table (0-46, 49-65) or plain (shapes 66-78).
+#pragma once
+
+// Scene units: (0, 0) is the centre of the window, y up.
+void DrawSprite(const char* colourName, int index, float x, float y, float scale);
+// The same, placed in the 640 x 480 text space.
+void DrawSpriteAtPixel(const char* colourName, int index, int px, int py, float scale);
+
+// Width and height factors of an index; false for indices without a size.
+bool SpriteSize(int index, float& width, float& height);
+// The scene position of a text-space point.
+float PixelToSceneX(int px);
+float PixelToSceneY(int py);

@@ -1,0 +1,17 @@
+// The texture table: 66 pictures read at start-up, and the renderer's set-up.
+#pragma once
+#include <cstdint>
+
+constexpr int kTextureCount = 66;
+
+extern uint32_t textureTable[kTextureCount];  // 0 = not loaded; program lifetime
+
+// File name of each texture index, relative to the picture folder.
+extern const char* const kTextureFiles[kTextureCount];
+
+// folderChoice 1 reads "Images/", any other value "../Images/". True when at
+// least one picture was loaded.
+bool LoadTextures(int folderChoice);
+// Loads the pictures, builds the fonts, sets the initial drawing state and
+// seeds the star field. False (and nothing else done) when no picture loaded.
+bool InitRenderer(int folderChoice);

@@ -1,0 +1,23 @@
+// The game's entry: the window, the paced frame loop, and shut-down.
+#include "shell/frame_loop.h"
+#include "shell/platform.h"
+#include "shell/shell_state.h"
+
+int main(int, char**)
+{
+    if (!CreateGameWindow("Quorvel (esc to exit, tab to pause)", 800, 600, 32))
+        return 1;
+    presentFrame = SwapGameWindow;
+    InitFrameTimer();
+    while (!shell.done) {
+        if (PollOneEvent())
+            continue;  // a pass that handled an event draws nothing
+        const float start = FrameTimeNow();
+        if (FramePass())
+            WaitUntil(start + 2 * frameDelayTable[frameDelayIndex]);
+        else if (!shell.windowActive)
+            WaitForEvent(50);  // minimised: nothing to draw, so don't spin
+    }
+    DestroyGameWindow();
+    return 0;
+}

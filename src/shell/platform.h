@@ -1,0 +1,29 @@
+// The platform layer: window, OpenGL context, events and clock, on SDL2.
+#pragma once
+
+// Opens the window with an OpenGL compatibility context and sets up the
+// renderer (pictures from "Images/", else "../Images/"). On failure everything
+// made is released, the message box is shown and false comes back.
+bool CreateGameWindow(const char* title, int width, int height, int bits);
+void DestroyGameWindow();
+// Headless runs: SDL's offscreen video driver and no message box windows.
+void UseOffscreenWindow();
+
+// Handles one pending event, if there is one; false when none was waiting.
+bool PollOneEvent();
+// Blocks until an event arrives or the timeout passes (used while minimised).
+void WaitForEvent(int timeoutMs);
+
+// Windows virtual-key code of an SDL key, or -1 when the game has none for it.
+int VirtualKeyFromSdl(int sdlKeycode, int sdlScancode);
+
+void InitFrameTimer();
+// Milliseconds since InitFrameTimer.
+float FrameTimeNow();
+// Waits until FrameTimeNow() is at least the given time.
+void WaitUntil(float targetMs);
+
+void SwapGameWindow();
+
+// Viewport and projection for a client size (a height of 0 is taken as 1).
+void ResizeScene(int width, int height);

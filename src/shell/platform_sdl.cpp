@@ -1,0 +1,236 @@
+// The platform layer on SDL2: the only code that talks to SDL.
+#include "shell/platform.h"
+
+#include "render/render_state.h"
+#include "render/text.h"
+#include "render/textures.h"
+#include "shell/message_box.h"
+#include "shell/shell_state.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL.h>
+
+namespace {
+
+struct WindowResources {  // each remembered while it exists
+    bool videoStarted = false;
+    SDL_Window* window = nullptr;
+    SDL_GLContext context = nullptr;
+};
+WindowResources resources;
+
+struct FrameTimer {
+    bool highResolution = false;
+    uint64_t frequency = 0;
+    float resolution = 0.0f;
+    uint64_t start = 0;
+};
+FrameTimer frameTimer;
+
+void failCreation(const char* message)
+{
+    DestroyGameWindow();
+    ShowMessageBox(message, "ERROR", MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+void UseOffscreenWindow()
+{
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "offscreen");
+    messageBoxWindowsEnabled = false;
+}
+
+bool CreateGameWindow(const char* title, int width, int height, int bits)
+{
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        ShowMessageBox("Failed To Register The Window Class.", "ERROR", MessageIcon::Exclamation);
+        return false;
+    }
+    resources.videoStarted = true;
+
+    // A compatibility context: the game draws with the fixed-function pipeline.
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BUFFER_SIZE, bits);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+
+    resources.window = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+    if (resources.window == nullptr) {
+        failCreation("Window Creation Error.");
+        return false;
+    }
+    resources.context = SDL_GL_CreateContext(resources.window);
+    if (resources.context == nullptr) {
+        failCreation("Can't Create A GL Rendering Context.");
+        return false;
+    }
+    if (SDL_GL_MakeCurrent(resources.window, resources.context) != 0) {
+        failCreation("Can't Activate The GL Rendering Context.");
+        return false;
+    }
+    SDL_GL_SetSwapInterval(0);  // the frame loop paces itself
+    SDL_RaiseWindow(resources.window);
+
+    ResizeScene(width, height);
+    if (!InitRenderer(1) && !InitRenderer(2)) {
+        failCreation("Initialization Failed.");
+        return false;
+    }
+    return true;
+}
+
+void DestroyGameWindow()
+{
+    if (resources.context != nullptr) {
+        KillFonts();  // the display lists need the context that made them
+        if (SDL_GL_MakeCurrent(resources.window, nullptr) != 0)
+            ShowMessageBox("Release Of DC And RC Failed.", "SHUTDOWN ERROR", MessageIcon::Information);
+        SDL_GL_DeleteContext(resources.context);
+        resources.context = nullptr;
+    }
+    if (resources.window != nullptr) {
+        SDL_DestroyWindow(resources.window);
+        resources.window = nullptr;
+    }
+    if (resources.videoStarted) {
+        SDL_Quit();
+        resources.videoStarted = false;
+    }
+}
+
+int VirtualKeyFromSdl(int key, int scancode)
+{
+    if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
+        return 97 + (scancode - SDL_SCANCODE_KP_1);  // keypad digits whatever Num Lock says
+    if (scancode == SDL_SCANCODE_KP_0) return 96;
+    if (scancode == SDL_SCANCODE_KP_ENTER) return 13;
+    if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
+    switch (key) {
+    case SDLK_BACKSPACE: return 8;
+    case SDLK_TAB: return 9;
+    case SDLK_RETURN: return 13;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return 16;
+    case SDLK_ESCAPE: return 27;
+    case SDLK_SPACE: return 32;
+    case SDLK_PAGEUP: return 33;
+    case SDLK_PAGEDOWN: return 34;
+    case SDLK_END: return 35;
+    case SDLK_HOME: return 36;
+    case SDLK_LEFT: return 37;
+    case SDLK_UP: return 38;
+    case SDLK_RIGHT: return 39;
+    case SDLK_DOWN: return 40;
+    case SDLK_DELETE: return 46;
+    default: return -1;
+    }
+}
+
+bool PollOneEvent()
+{
+    SDL_Event event;
+    if (!SDL_PollEvent(&event))
+        return false;
+    switch (event.type) {
+    case SDL_QUIT:
+        shell.done = true;
+        break;
+    case SDL_KEYDOWN: {
+        // Keys pressed with Alt, and F10, are system keys: not recorded.
+        if ((event.key.keysym.mod & KMOD_ALT) || event.key.keysym.sym == SDLK_F10)
+            break;
+        int code = VirtualKeyFromSdl(event.key.keysym.sym, event.key.keysym.scancode);
+        if (code >= 0)
+            keys[code] = true;
+        break;
+    }
+    case SDL_KEYUP: {
+        // Releases are always recorded, so that no key stays down for ever.
+        int code = VirtualKeyFromSdl(event.key.keysym.sym, event.key.keysym.scancode);
+        if (code >= 0)
+            keys[code] = false;
+        break;
+    }
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_MINIMIZED: shell.windowActive = false; break;
+        case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_MAXIMIZED: shell.windowActive = true; break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: ResizeScene(event.window.data1, event.window.data2); break;
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void WaitForEvent(int timeoutMs)
+{
+    SDL_WaitEventTimeout(nullptr, timeoutMs);
+}
+
+void InitFrameTimer()
+{
+    frameTimer = FrameTimer{};
+    frameTimer.frequency = SDL_GetPerformanceFrequency();
+    if (frameTimer.frequency != 0) {
+        frameTimer.highResolution = true;
+        frameTimer.start = SDL_GetPerformanceCounter();
+        frameTimer.resolution = 1.0f / static_cast<float>(frameTimer.frequency);
+    } else {
+        frameTimer.resolution = 0.001f;
+        frameTimer.frequency = 1000;
+        frameTimer.start = SDL_GetTicks64();
+    }
+}
+
+float FrameTimeNow()
+{
+    uint64_t now = frameTimer.highResolution ? SDL_GetPerformanceCounter() : SDL_GetTicks64();
+    // In double before the final rounding, so that long sessions keep their resolution.
+    return static_cast<float>(static_cast<double>(now - frameTimer.start) * 1000.0 /
+                              static_cast<double>(frameTimer.frequency));
+}
+
+void WaitUntil(float targetMs)
+{
+    // Sleep through most of the wait, then spin for the last stretch.
+    for (;;) {
+        float left = targetMs - FrameTimeNow();
+        if (left <= 0.0f)
+            return;
+        if (left > 2.0f)
+            SDL_Delay(static_cast<Uint32>(left - 1.5f));
+    }
+}
+
+void SwapGameWindow()
+{
+    if (resources.window != nullptr)
+        SDL_GL_SwapWindow(resources.window);
+}
+
+void ResizeScene(int width, int height)
+{
+    if (height == 0)
+        height = 1;
+    if (!renderState.useGL)
+        return;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}

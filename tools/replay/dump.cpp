@@ -1,0 +1,77 @@
+// The state object and the draw records.
+#include "dump.h"
+
+#include "json_values.h"
+#include "model/random.h"
+#include "render/draw_log.h"
+#include "shell/screen_flags.h"
+#include "shell/shell_state.h"
+
+using nlohmann::json;
+
+void DumpShell(json& state)
+{
+    state["done"] = shell.done;
+    state["paused"] = shell.paused;
+    state["windowActive"] = shell.windowActive;
+    state["escapePressed"] = shell.escapePressed;
+    state["pauseAllowed"] = shell.pauseAllowed;
+    const ScreenFlags& f = screenFlags;
+    state["titleMenuActive"] = f.titleMenuActive;
+    state["optionsActive"] = f.optionsActive;
+    state["creditsActive"] = f.creditsActive;
+    state["quitRequested"] = f.quitRequested;
+    state["objectiveActive"] = f.objectiveActive;
+    state["loadGameRequested"] = f.loadGameRequested;
+    state["screen"] = ScreenName(CurrentScreen(shell.escapePressed));
+    state["rng"] = rngState;
+}
+
+json DumpState(long long frame)
+{
+    json state = json::object();
+    state["frame"] = frame;
+    DumpShell(state);
+    DumpModel(state);
+    DumpDay(state);
+    DumpBetweenDays(state);
+    DumpFrontEnd(state);
+    return state;
+}
+
+json DumpDraws()
+{
+    json draws = json::array();
+    for (const DrawRecord& r : drawLog.records) {
+        json d;
+        switch (r.kind) {
+        case DrawRecord::Kind::Clear:
+            d["t"] = "clear";
+            d["rgba"] = JsonColour(r.rgba);
+            break;
+        case DrawRecord::Kind::Text:
+            d["t"] = "text";
+            d["x"] = r.x;
+            d["y"] = r.y;
+            d["style"] = r.style;
+            d["s"] = r.text;
+            d["rgba"] = JsonColour(r.rgba);
+            d["blend"] = r.blend;
+            break;
+        case DrawRecord::Kind::Sprite:
+            d["t"] = "sprite";
+            d["i"] = r.index;
+            d["x"] = JsonFloat(r.sceneX);
+            d["y"] = JsonFloat(r.sceneY);
+            d["scale"] = JsonFloat(r.scale);
+            d["rgba"] = JsonColour(r.rgba);
+            d["blend"] = r.blend;
+            break;
+        case DrawRecord::Kind::Stars:
+            d["t"] = "stars";
+            break;
+        }
+        draws.push_back(std::move(d));
+    }
+    return draws;
+}

@@ -1,0 +1,4 @@
+// State object keys of this subsystem (filled in as the subsystem lands).
+#include "dump.h"
+
+void DumpFrontEnd(nlohmann::json&) {}

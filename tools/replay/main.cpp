@@ -1,0 +1,133 @@
+// quorvel-replay: runs the game's own frame pass against a script of key
+// changes and window events, headless, and prints the state and the draws.
+#include "dump.h"
+#include "script.h"
+#include "shot.h"
+
+#include "render/draw_log.h"
+#include "render/render_state.h"
+#include "render/textures.h"
+#include "shell/frame_loop.h"
+#include "shell/message_box.h"
+#include "shell/platform.h"
+#include "shell/shell_state.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace {
+
+bool startUp(bool withGL)
+{
+    renderState.useGL = withGL;
+    if (withGL) {
+        UseOffscreenWindow();
+        return CreateGameWindow("Quorvel (esc to exit, tab to pause)", 800, 600, 32);
+    }
+    messageBoxWindowsEnabled = false;
+    ResizeScene(800, 600);
+    if (!InitRenderer(1) && !InitRenderer(2)) {
+        ShowMessageBox("Initialization Failed.", "ERROR", MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
+}
+
+void printJson(const nlohmann::json& value)
+{
+    std::string text = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool withGL = true;
+    const char* scriptPath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-gl") == 0) {
+            withGL = false;
+        } else if (scriptPath == nullptr && argv[i][0] != '-') {
+            scriptPath = argv[i];
+        } else {
+            std::fprintf(stderr, "usage: quorvel-replay [--no-gl] [SCRIPT]\n");
+            return 2;
+        }
+    }
+    std::ifstream file;
+    if (scriptPath != nullptr) {
+        file.open(scriptPath);
+        if (!file) {
+            std::fprintf(stderr, "quorvel-replay: cannot read %s\n", scriptPath);
+            return 2;
+        }
+    }
+    std::istream& script = scriptPath != nullptr ? file : std::cin;
+
+    if (!startUp(withGL))
+        return 1;
+    drawLog.enabled = true;
+
+    long long frame = 0;
+    auto runFrames = [&](long long count) {
+        for (long long i = 0; i < count && !shell.done; ++i) {
+            FramePass();
+            ++frame;
+        }
+    };
+
+    std::string line;
+    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+        std::vector<Command> commands;
+        std::string error;
+        bool ok = ParseLine(line, commands, error);
+        if (ok && !withGL && !commands.empty() && commands[0].kind == Command::Kind::Shot) {
+            ok = false;
+            error = "shot needs OpenGL (run without --no-gl)";
+        }
+        if (!ok) {
+            std::fflush(stdout);
+            std::fprintf(stderr, "quorvel-replay: line %d: %s\n", lineNumber, error.c_str());
+            return 2;
+        }
+        for (const Command& c : commands) {
+            switch (c.kind) {
+            case Command::Kind::Down:
+                for (int k : c.keys) keys[k] = true;
+                break;
+            case Command::Kind::Up:
+                for (int k : c.keys) keys[k] = false;
+                break;
+            case Command::Kind::Frames: runFrames(c.count); break;
+            case Command::Kind::Press:
+                for (int k : c.keys) keys[k] = true;
+                runFrames(1);
+                for (int k : c.keys) keys[k] = false;
+                runFrames(1);
+                break;
+            case Command::Kind::Minimize: shell.windowActive = false; break;
+            case Command::Kind::Restore: shell.windowActive = true; break;
+            case Command::Kind::Close: shell.done = true; break;
+            case Command::Kind::Resize: ResizeScene(c.width, c.height); break;
+            case Command::Kind::Dump: printJson(DumpState(frame)); break;
+            case Command::Kind::Draws: printJson(DumpDraws()); break;
+            case Command::Kind::Shot:
+                if (!WriteShot(c.file, error)) {
+                    std::fflush(stdout);
+                    std::fprintf(stderr, "quorvel-replay: line %d: %s\n", lineNumber, error.c_str());
+                    return 2;
+                }
+                break;
+            }
+        }
+    }
+    std::fflush(stdout);
+    if (withGL)
+        DestroyGameWindow();
+    return 0;
+}

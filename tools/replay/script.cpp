@@ -1,0 +1,132 @@
+// Parsing the replay script.
+#include "script.h"
+
+#include <cctype>
+#include <map>
+#include <sstream>
+
+int KeyCodeFromName(const std::string& name)
+{
+    static const std::map<std::string, int> named = {
+        {"BACKSPACE", 8}, {"TAB", 9},       {"ENTER", 13},    {"SHIFT", 16},  {"ESCAPE", 27},
+        {"SPACE", 32},    {"PAGEUP", 33},   {"PAGEDOWN", 34}, {"END", 35},    {"HOME", 36},
+        {"LEFT", 37},     {"UP", 38},       {"RIGHT", 39},    {"DOWN", 40},   {"DELETE", 46},
+    };
+    if (name.size() == 1) {
+        char c = name[0];
+        if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+            return c;
+        return -1;
+    }
+    if (auto it = named.find(name); it != named.end())
+        return it->second;
+    if (name.size() == 3 && name.compare(0, 2, "KP") == 0 && std::isdigit(static_cast<unsigned char>(name[2])))
+        return 96 + (name[2] - '0');
+    if (name.size() > 2 && name.size() <= 5 && name.compare(0, 2, "VK") == 0) {
+        int code = 0;
+        for (size_t i = 2; i < name.size(); ++i) {
+            if (!std::isdigit(static_cast<unsigned char>(name[i])))
+                return -1;
+            code = code * 10 + (name[i] - '0');
+        }
+        return code <= 255 ? code : -1;
+    }
+    return -1;
+}
+
+namespace {
+
+bool parseCount(const std::string& word, long long& value)
+{
+    if (word.empty() || word.size() > 12)
+        return false;
+    value = 0;
+    for (char c : word) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::string& error)
+{
+    std::string line = rawLine.substr(0, rawLine.find('#'));
+    std::istringstream words(line);
+    std::vector<std::string> w;
+    for (std::string word; words >> word;)
+        w.push_back(word);
+    if (w.empty())
+        return true;
+
+    const std::string& name = w[0];
+    Command c{};
+    auto noArguments = [&](Command::Kind kind) {
+        if (w.size() != 1) {
+            error = name + " takes no arguments";
+            return false;
+        }
+        c.kind = kind;
+        out.push_back(c);
+        return true;
+    };
+
+    if (name == "down" || name == "up" || name == "press") {
+        c.kind = name == "down" ? Command::Kind::Down : name == "up" ? Command::Kind::Up : Command::Kind::Press;
+        if (w.size() < 2) {
+            error = name + " needs at least one key";
+            return false;
+        }
+        for (size_t i = 1; i < w.size(); ++i) {
+            int code = KeyCodeFromName(w[i]);
+            if (code < 0) {
+                error = "unknown key '" + w[i] + "'";
+                return false;
+            }
+            c.keys.push_back(code);
+        }
+        out.push_back(c);
+        return true;
+    }
+    if (name == "frames") {
+        if (w.size() != 2 || !parseCount(w[1], c.count) || c.count < 1) {
+            error = "frames needs a count of at least 1";
+            return false;
+        }
+        c.kind = Command::Kind::Frames;
+        out.push_back(c);
+        return true;
+    }
+    if (name == "resize") {
+        long long width, height;
+        if (w.size() != 3 || !parseCount(w[1], width) || !parseCount(w[2], height) || width > 16384 ||
+            height > 16384) {
+            error = "resize needs a width and a height";
+            return false;
+        }
+        c.kind = Command::Kind::Resize;
+        c.width = static_cast<int>(width);
+        c.height = static_cast<int>(height);
+        out.push_back(c);
+        return true;
+    }
+    if (name == "shot") {
+        if (w.size() != 2) {
+            error = "shot needs one file name";
+            return false;
+        }
+        c.kind = Command::Kind::Shot;
+        c.file = w[1];
+        out.push_back(c);
+        return true;
+    }
+    if (name == "minimize") return noArguments(Command::Kind::Minimize);
+    if (name == "restore") return noArguments(Command::Kind::Restore);
+    if (name == "close") return noArguments(Command::Kind::Close);
+    if (name == "dump") return noArguments(Command::Kind::Dump);
+    if (name == "draws") return noArguments(Command::Kind::Draws);
+    error = "unknown command '" + name + "'";
+    return false;
+}
