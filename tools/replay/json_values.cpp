@@ -17,10 +17,9 @@ nlohmann::json JsonFloat(float value)
     auto result = std::to_chars(text, text + sizeof text - 1, value);
     *result.ptr = '\0';
     double shortest = std::strtod(text, nullptr);
-    // Whole values print without a fraction ("100", not "100.0"), as they are shortest.
-    if (shortest == std::floor(shortest) && std::fabs(shortest) < 9.0e15 && !std::signbit(shortest))
-        return static_cast<long long>(shortest);
-    if (shortest == std::floor(shortest) && std::fabs(shortest) < 9.0e15 && shortest != 0.0)
+    // Whole values print without a fraction ("100", not "100.0"): that is their shortest form.
+    if (shortest == std::floor(shortest) && std::fabs(shortest) < 9.0e15 &&
+        !(shortest == 0.0 && std::signbit(shortest)))
         return static_cast<long long>(shortest);
     return shortest;
 }

@@ -1,0 +1,10 @@
+// The day's customers: cars whose order was taken.
+#pragma once
+#include "model/orders.h"
+
+struct Customer {
+    int number = 0;  // orderCounter when the order was taken; 0 for the day's first
+    OrderItem order[kReceiptLines];  // what the car wants, as heard through the headset
+    int count = 0;    // 1..10
+    int picture = 0;  // 1..13: window picture 33 + picture
+};

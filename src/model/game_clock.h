@@ -1,0 +1,18 @@
+// The time of day on a 12-hour dial, also used as a duration.
+#pragma once
+#include <cstdint>
+
+struct GameClock {
+    float hours = 6.0f;    // 1..12
+    float minutes = 0.0f;  // 0 up to below 60
+    float seconds = 0.0f;  // 0 up to below 60, fractional
+    uint32_t spare = 0;
+    bool am = true;
+};
+
+// hours x 3600 + minutes x 60 + seconds, plus 43,200 after noon (not for 12 pm).
+float secondsOfDay(const GameClock& clock);
+// later - earlier as a duration: whole hours, whole minutes, fractional seconds; am true.
+GameClock elapsedTime(const GameClock& later, const GameClock& earlier);
+// hours x 3600 + minutes x 60 + seconds of a duration.
+float durationSeconds(const GameClock& duration);

@@ -1,0 +1,54 @@
+// Orders, receipts, bags and waiting slots.
+#pragma once
+#include "model/game_clock.h"
+
+#include <memory>
+
+constexpr int kReceiptLines = 25;
+constexpr int kBagCount = 3;
+constexpr int kWaitingSlotCount = 2;
+
+struct OrderItem {
+    char name[32] = {};  // display name; in a customer's order possibly garbled
+    float price = 0.0f;
+    bool bagged = false;   // receipt line: its cooked item is in the bag
+    bool matched = false;  // bag order line: working flag of the accuracy check
+};
+
+struct Receipt {
+    OrderItem lines[kReceiptLines];
+    GameClock timeTaken;   // when End closed the order; 6:00 am until then
+    GameClock timeServed;  // when it was handed out; 6:00 am until then
+    float total = 0.0f;
+    int count = 0;
+    int orderNumber = 0;  // orderCounter when created: its customer's number + 1
+    int slot = 0;         // 0-2 a bag, 3-4 waiting slot 0-1
+};
+
+struct Bag {
+    std::unique_ptr<Receipt> receipt;  // null when free
+    OrderItem order[kReceiptLines];    // copy of the customer's order
+    int count = 0;
+    bool free = true;
+    bool selected = false;
+    bool pickedUp = false;
+    float accuracy = 0.0f;
+};
+
+// The bag or waiting slot of a slot number 0-4 (3, 4 are the waiting slots).
+Bag& slotAt(int slot);
+
+// Register side: creates the current receipt on the first item (placing it with
+// assignBag); a 26th line is not added.
+void addToReceipt(const OrderItem& item);
+// Places a receipt in the first free bag, else the first free waiting slot, with
+// a copy of the latest customer's order. False (receipt discarded) when all five are taken.
+bool assignBag(std::unique_ptr<Receipt> receipt);
+// After a hand-out: frees bag b and moves the waiting receipts up.
+void releaseBag(int b);
+bool bagComplete(int b);
+bool bagItemOnReceipt(Receipt& receipt, const char* name);
+void removeLastLine(Receipt& receipt);
+void deleteReceipt(Receipt* receipt);
+// Start of a day: every slot free; selected and pickedUp stay as they are.
+void clearAllSlots();
