@@ -78,15 +78,24 @@ float PixelToSceneY(int py)
     return static_cast<float>(py) / 145.51083f - 1.615f;
 }
 
-void DrawSprite(const char* colourName, int index, float x, float y, float scale)
+bool SpriteQuadFor(int index, float x, float y, float scale, SpriteQuad& quad)
 {
     float width, height;
     if (!SpriteSize(index, width, height))
-        return;  // no caller draws an index without a size
+        return false;
     const float w = width * scale;
+    // The battery bar keeps its thickness: its scale is a fill level.
     const float h = index == 56 ? 0.11f : height * scale;
-    const float left = x - w / 2.0f, right = x + w / 2.0f;
-    const float bottom = y - h / 2.0f, top = y + h / 2.0f;
+    quad = {x - w / 2.0f, x + w / 2.0f, y - h / 2.0f, y + h / 2.0f};
+    return true;
+}
+
+void DrawSprite(const char* colourName, int index, float x, float y, float scale)
+{
+    SpriteQuad q;
+    if (!SpriteQuadFor(index, x, y, scale, q))
+        return;  // no caller draws an index without a size
+    const float left = q.left, right = q.right, bottom = q.bottom, top = q.top;
     SetColourByName(colourName);
 
     DrawRecord record;

@@ -7,6 +7,12 @@ void DrawSprite(const char* colourName, int index, float x, float y, float scale
 // The same, placed in the 640 x 480 text space.
 void DrawSpriteAtPixel(const char* colourName, int index, int px, int py, float scale);
 
+struct SpriteQuad {
+    float left, right, bottom, top;
+};
+// The quad a sprite covers in scene units; false for indices without a size.
+bool SpriteQuadFor(int index, float x, float y, float scale, SpriteQuad& quad);
+
 // Width and height factors of an index; false for indices without a size.
 bool SpriteSize(int index, float& width, float& height);
 // The scene position of a text-space point.

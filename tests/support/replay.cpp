@@ -41,8 +41,14 @@ ReplayFolder::~ReplayFolder()
 
 ReplayRun RunReplay(const std::string& script, bool noGl, const ReplayFolder* folder)
 {
-    ReplayFolder fresh(folder == nullptr);
-    const fs::path& dir = folder != nullptr ? folder->path() : fresh.path();
+    if (folder != nullptr)
+        return RunReplayAt(folder->path(), script, noGl);
+    ReplayFolder fresh;
+    return RunReplayAt(fresh.path(), script, noGl);
+}
+
+ReplayRun RunReplayAt(const fs::path& dir, const std::string& script, bool noGl)
+{
     const fs::path scriptFile = dir / "script.txt";
     const fs::path outFile = dir / "out.txt";
     const fs::path errFile = dir / "err.txt";

@@ -28,5 +28,8 @@ private:
     std::filesystem::path path_;
 };
 
+// Runs the script with the given working folder.
+ReplayRun RunReplayAt(const std::filesystem::path& dir, const std::string& script, bool noGl = true);
+
 // Runs the script in the folder (a fresh one when none is given). noGl adds --no-gl.
 ReplayRun RunReplay(const std::string& script, bool noGl = true, const ReplayFolder* folder = nullptr);
