@@ -1,4 +1,35 @@
-// State object keys of this subsystem (filled in as the subsystem lands).
+// State object keys of the front-end screens: the title menu's intro and pulse,
+// the credits' light mode and the closing countdown.
 #include "dump.h"
 
-void DumpFrontEnd(nlohmann::json&) {}
+#include "json_values.h"
+#include "render/render_state.h"
+#include "screens/front_end_state.h"
+
+using nlohmann::json;
+
+void DumpFrontEnd(json& state)
+{
+    const TitleMenuState& menu = titleMenuState();
+    state["titleMenu"] = {
+        {"introFrameCount", menu.introFrameCount},
+        {"fade", JsonFloat(menu.fade)},
+        {"anselHeight", JsonFloat(menu.anselHeight)},
+        {"tiborHeight", JsonFloat(menu.tiborHeight)},
+        {"introSpeed", JsonFloat(menu.introSpeed)},
+        {"pulse", JsonFloat(menu.pulse)},
+        {"pulseRising", menu.pulseRising},
+        {"menuOffset", menu.menuOffset},
+    };
+    state["credits"] = {
+        {"lightMode", creditsLightMode()},
+        {"lighting", renderState.lighting},
+    };
+    const ClosingState& closing = closingState();
+    state["closing"] = {
+        {"closingCount", closing.closingCount},
+        {"tileX", closing.tileX},
+        {"tileY", closing.tileY},
+        {"tilePicture", closing.tilePicture},
+    };
+}
