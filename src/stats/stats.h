@@ -35,6 +35,12 @@ struct DayStats {  // program lifetime; reset at the start of each day
     SideCounts sidesSold{}, sidesWasted{};
     int32_t orderIndex = 0;  // next entry of orderTimes and orderAccuracies
 
+    // Entry `index` of the service times / accuracies: 0 where none was written.
+    float readOrderTime(int32_t index) const;
+    float readOrderAccuracy(int32_t index) const;
+    // Writes entry `index`, growing the list as far as needed; a negative index writes nothing.
+    void writeOrderTime(int32_t index, float value);
+    void writeOrderAccuracy(int32_t index, float value);
     int32_t drinksSoldCount() const;
     int32_t burgersSoldCount() const;
     int32_t sidesSoldCount() const;

@@ -1,0 +1,24 @@
+// The running game's global state and the cook rates taken from the upgrade levels.
+#include "model/game_state.h"
+
+GameState game;
+
+GameState::GameState()
+{
+    for (int i = 0; i < kMenuItemCount; ++i)
+        cookRateTable[i] = kMenu[i].baseCookRate;
+}
+
+void recomputeCookRates(const UpgradeLevels& levels)
+{
+    for (int i = 0; i < kMenuItemCount; ++i) {
+        const MenuItemSpec& spec = kMenu[i];
+        int level = 0;
+        switch (spec.category) {
+        case ItemCategory::Burger: level = levels.burgers; break;
+        case ItemCategory::Side: level = levels.sides; break;
+        case ItemCategory::Drink: level = levels.drinks; break;
+        }
+        game.cookRateTable[i] = spec.baseCookRate + spec.cookRateStep * static_cast<float>(level);
+    }
+}

@@ -1,0 +1,40 @@
+// The kitchen queue: cook jobs appended at the back and removed from the front.
+#include "model/game_state.h"
+
+#include "model/random.h"
+
+void queueCookJob(int itemNumber)
+{
+    const MenuItemSpec* spec = menuItem(itemNumber);
+    if (spec == nullptr || game.kitchenQueueCount < 0 ||
+        game.kitchenQueueCount >= kKitchenQueueCapacity)
+        return;
+    CookJob& job = game.kitchenQueue[game.kitchenQueueCount];
+    job.rate = game.cookRateTable[itemNumber - 1];
+    job.item = itemNumber;
+    job.name = spec->name;
+    job.active = true;
+    job.warning = false;
+    job.progress = 0.0f;
+    job.colourTimer = 0;
+    job.red = static_cast<float>(rnd(254) + 1) / 255.0f;
+    job.green = static_cast<float>(rnd(254) + 1) / 255.0f;
+    job.blue = static_cast<float>(rnd(254) + 1) / 255.0f;
+    game.kitchenQueueCount += 1;
+}
+
+void popCookJob()
+{
+    int count = game.kitchenQueueCount;
+    if (count <= 0)
+        return;
+    if (count > kKitchenQueueCapacity)
+        count = kKitchenQueueCapacity;
+    for (int i = 0; i + 1 < count; ++i)
+        game.kitchenQueue[i] = game.kitchenQueue[i + 1];
+    CookJob& freed = game.kitchenQueue[count - 1];
+    freed.active = false;
+    freed.rate = 0.0f;
+    freed.name.clear();
+    game.kitchenQueueCount = count - 1;
+}

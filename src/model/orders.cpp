@@ -1,0 +1,156 @@
+// Receipts, bags and waiting slots: placing, filling, bagging and freeing receipts.
+#include "model/orders.h"
+
+#include "model/game_state.h"
+
+#include <algorithm>
+#include <cstring>
+
+Bag& slotAt(int slot)
+{
+    slot = std::clamp(slot, 0, kBagCount + kWaitingSlotCount - 1);
+    if (slot < kBagCount)
+        return game.bags[slot];
+    return game.waitingReceipts[slot - kBagCount];
+}
+
+namespace {
+
+// Empties a slot; the register must never go on keying into a receipt that is gone.
+void freeSlot(Bag& bag)
+{
+    if (bag.receipt && game.currentReceipt == bag.receipt.get())
+        game.currentReceipt = nullptr;
+    bag.receipt.reset();
+    bag.free = true;
+}
+
+}  // namespace
+
+bool assignBag(std::unique_ptr<Receipt> receipt)
+{
+    if (!receipt)
+        return false;
+    for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
+        Bag& bag = slotAt(slot);
+        if (!bag.free)
+            continue;
+        if (game.customerQueue.empty()) {
+            bag.count = 0;
+        } else {
+            const Customer& customer = game.customerQueue.back();
+            std::copy(std::begin(customer.order), std::end(customer.order), bag.order);
+            bag.count = std::clamp(customer.count, 0, kReceiptLines);
+        }
+        receipt->slot = slot;
+        bag.receipt = std::move(receipt);
+        bag.free = false;
+        return true;
+    }
+    return false;
+}
+
+void addToReceipt(const OrderItem& item)
+{
+    if (game.currentReceipt == nullptr) {
+        auto receipt = std::make_unique<Receipt>();
+        receipt->orderNumber = game.orderCounter;
+        Receipt* placed = receipt.get();
+        if (!assignBag(std::move(receipt)))
+            return;  // all five slots taken: the receipt is discarded, the item with it
+        game.currentReceipt = placed;
+    }
+    Receipt& receipt = *game.currentReceipt;
+    if (receipt.count >= kReceiptLines)
+        return;
+    receipt.lines[receipt.count] = item;
+    receipt.lines[receipt.count].name[sizeof item.name - 1] = '\0';
+    receipt.count += 1;
+    receipt.total += item.price;
+}
+
+void releaseBag(int b)
+{
+    if (b < 0 || b >= kBagCount)
+        return;
+    Bag& bag = game.bags[b];
+    freeSlot(bag);
+    Bag& first = game.waitingReceipts[0];
+    Bag& second = game.waitingReceipts[1];
+    if (first.receipt) {
+        bag.receipt = std::move(first.receipt);
+        std::copy(std::begin(first.order), std::end(first.order), bag.order);
+        bag.count = first.count;
+        bag.free = false;
+        bag.receipt->slot = b;
+    }
+    if (second.receipt) {
+        first.receipt = std::move(second.receipt);
+        std::copy(std::begin(second.order), std::end(second.order), first.order);
+        first.count = second.count;
+        first.free = false;
+        first.selected = second.selected;
+        first.pickedUp = second.pickedUp;
+        first.accuracy = second.accuracy;
+        first.receipt->slot = kBagCount;
+        second.receipt.reset();
+        second.free = true;
+    } else {
+        first.receipt.reset();
+        first.free = true;
+    }
+}
+
+bool bagComplete(int b)
+{
+    if (b < 0 || b >= kBagCount || !game.bags[b].receipt)
+        return false;
+    const Receipt& receipt = *game.bags[b].receipt;
+    for (int i = 0; i < receipt.count; ++i)
+        if (!receipt.lines[i].bagged)
+            return false;
+    return true;
+}
+
+bool bagItemOnReceipt(Receipt& receipt, const char* name)
+{
+    if (name == nullptr)
+        return false;
+    for (int i = 0; i < receipt.count; ++i) {
+        OrderItem& line = receipt.lines[i];
+        if (!line.bagged && std::strcmp(line.name, name) == 0) {
+            line.bagged = true;
+            return true;
+        }
+    }
+    return false;
+}
+
+void removeLastLine(Receipt& receipt)
+{
+    if (receipt.count <= 0)
+        return;
+    receipt.count -= 1;
+    receipt.total -= receipt.lines[receipt.count].price;
+}
+
+void deleteReceipt(Receipt* receipt)
+{
+    if (receipt == nullptr)
+        return;
+    // The slot field names the owner; a pointer that no slot holds is left alone.
+    for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
+        Bag& bag = slotAt(slot);
+        if (bag.receipt.get() == receipt) {
+            freeSlot(bag);
+            return;
+        }
+    }
+}
+
+void clearAllSlots()
+{
+    for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot)
+        freeSlot(slotAt(slot));
+    game.currentReceipt = nullptr;
+}
