@@ -1,4 +1,199 @@
-// State object keys of this subsystem (filled in as the subsystem lands).
+// State object keys of the game model and the statistics.
 #include "dump.h"
 
-void DumpModel(nlohmann::json&) {}
+#include "json_values.h"
+#include "model/game_state.h"
+#include "stats/stats.h"
+
+#include <cstring>
+#include <string>
+
+using nlohmann::json;
+
+namespace {
+
+std::string Name(const char (&name)[32])
+{
+    return std::string(name, strnlen(name, sizeof name));
+}
+
+json Names(const OrderItem* lines, int count)
+{
+    json names = json::array();
+    for (int i = 0; i < count && i < kReceiptLines; ++i)
+        names.push_back(Name(lines[i].name));
+    return names;
+}
+
+json Counts(const auto& group)
+{
+    json counts = json::array();
+    for (int32_t n : group)
+        counts.push_back(n);
+    return counts;
+}
+
+json Floats(const std::vector<float>& values, int32_t count)
+{
+    json list = json::array();
+    for (int32_t i = 0; i < count; ++i)
+        list.push_back(JsonFloat(i < static_cast<int32_t>(values.size()) ? values[i] : 0.0f));
+    return list;
+}
+
+json ReceiptJson(const Receipt& r)
+{
+    json lines = json::array();
+    for (int i = 0; i < r.count && i < kReceiptLines; ++i)
+        lines.push_back({{"name", Name(r.lines[i].name)},
+                         {"price", JsonFloat(r.lines[i].price)},
+                         {"bagged", r.lines[i].bagged}});
+    return {{"orderNumber", r.orderNumber},
+            {"slot", r.slot},
+            {"lines", std::move(lines)},
+            {"total", JsonFloat(r.total)},
+            {"timeTaken", JsonClock(r.timeTaken)},
+            {"timeServed", JsonClock(r.timeServed)}};
+}
+
+json Slots()
+{
+    json slots = json::array();
+    for (int s = 0; s < kBagCount + kWaitingSlotCount; ++s) {
+        const Bag& bag = slotAt(s);
+        slots.push_back({{"free", bag.free},
+                         {"selected", bag.selected},
+                         {"pickedUp", bag.pickedUp},
+                         {"accuracy", JsonFloat(bag.accuracy)},
+                         {"order", Names(bag.order, bag.count)},
+                         {"receipt", bag.receipt ? ReceiptJson(*bag.receipt) : json(nullptr)}});
+    }
+    return slots;
+}
+
+json CurrentReceiptSlot()
+{
+    if (game.currentReceipt != nullptr)
+        for (int s = 0; s < kBagCount + kWaitingSlotCount; ++s)
+            if (slotAt(s).receipt.get() == game.currentReceipt)
+                return s;
+    return nullptr;
+}
+
+json Kitchen()
+{
+    json jobs = json::array();
+    for (int i = 0; i < game.kitchenQueueCount && i < kKitchenQueueCapacity; ++i) {
+        const CookJob& job = game.kitchenQueue[i];
+        jobs.push_back({{"item", job.item},
+                        {"name", job.name},
+                        {"progress", JsonFloat(job.progress)},
+                        {"rate", JsonFloat(job.rate)},
+                        {"warning", job.warning},
+                        {"warningTimer", job.warningTimer},
+                        {"colourTimer", job.colourTimer}});
+    }
+    return jobs;
+}
+
+json Customers()
+{
+    json customers = json::array();
+    for (const Customer& c : game.customerQueue)
+        customers.push_back(
+            {{"number", c.number}, {"picture", c.picture}, {"order", Names(c.order, c.count)}});
+    return customers;
+}
+
+void CounterGroups(json& out, const auto& s)
+{
+    out["drinksSold"] = Counts(s.drinksSold);
+    out["drinksWasted"] = Counts(s.drinksWasted);
+    out["burgersSold"] = Counts(s.burgersSold);
+    out["burgersWasted"] = Counts(s.burgersWasted);
+    out["sidesSold"] = Counts(s.sidesSold);
+    out["sidesWasted"] = Counts(s.sidesWasted);
+}
+
+json Day()
+{
+    const DayStats& d = dayStats;
+    json day = {{"revenue", JsonFloat(d.revenue)},
+                {"fastestOrder", JsonFloat(d.fastestOrder)},
+                {"customers", d.customers},
+                {"ordersServed", d.ordersServed},
+                {"averageSpeed", JsonFloat(d.averageSpeed)},
+                {"averageAccuracy", JsonFloat(d.averageAccuracy)},
+                {"customerPutOnHold", d.customerPutOnHold},
+                {"biggestOrderItems", d.biggestOrderItems},
+                {"itemsWasted", d.itemsWasted},
+                {"lastOrderTime", JsonFloat(d.lastOrderTime)},
+                {"orderIndex", d.orderIndex},
+                {"orderTimes", Floats(d.orderTimes, d.orderIndex)},
+                {"orderAccuracies", Floats(d.orderAccuracies, d.orderIndex)},
+                {"biggestOrder", Names(d.biggestOrder.lines, d.biggestOrder.count)}};
+    CounterGroups(day, d);
+    return day;
+}
+
+json Total()
+{
+    const TotalStats& t = totalStats;
+    json total = {{"funds", JsonFloat(t.funds)},
+                  {"bestDayRevenue", JsonFloat(t.bestDayRevenue)},
+                  {"fastestOrder", JsonFloat(t.fastestOrder)},
+                  {"bestDayNumber", t.bestDayNumber},
+                  {"customers", t.customers},
+                  {"ordersServed", t.ordersServed},
+                  {"biggestOrderItems", t.biggestOrderItems},
+                  {"itemsWasted", t.itemsWasted},
+                  {"biggestOrder", Names(t.biggestOrder.lines, t.biggestOrder.count)}};
+    CounterGroups(total, t);
+    return total;
+}
+
+}  // namespace
+
+void DumpModel(json& state)
+{
+    const GameState& g = game;
+    state["dayNumber"] = dayStats.dayNumber;
+    state["clock"] = JsonClock(g.gameClock);
+    state["battery"] = JsonFloat(g.headsetBattery);
+    state["satisfaction"] = JsonFloat(g.customerSatisfaction);
+    state["gameOptions"] = g.gameOptions;
+
+    state["registerState"] = g.registerState;
+    state["carsInLine"] = g.carsInLine;
+    state["customersServed"] = g.customersServed;
+    state["orderCounter"] = g.orderCounter;
+    state["framesSinceOrder"] = g.framesSinceOrder;
+    state["framesSinceWrongBag"] = g.framesSinceWrongBag;
+    state["inGameView"] = g.inGameView;
+    state["slideOffset"] = g.slideOffset;
+    state["betweenDaysStage"] = g.betweenDaysStage;
+    state["slideReverse"] = g.slideReverse;
+    state["dayOver"] = g.dayOver;
+    state["dayStartPending"] = g.dayStartPending;
+    state["applySatisfactionHandicap"] = g.applySatisfactionHandicap;
+    state["orderOpen"] = g.orderOpen;
+    state["orderPrompt"] = g.orderPrompt;
+
+    const UpgradeLevels& u = g.upgradeLevels;
+    state["upgrades"] = {{"drinks", u.drinks},
+                         {"burgers", u.burgers},
+                         {"sides", u.sides},
+                         {"advertisement", u.advertisement},
+                         {"shopCursor", u.shopCursor}};
+    json rates = json::array();
+    for (float rate : g.cookRateTable)
+        rates.push_back(JsonFloat(rate));
+    state["cookRates"] = std::move(rates);
+
+    state["kitchen"] = Kitchen();
+    state["slots"] = Slots();
+    state["currentReceipt"] = CurrentReceiptSlot();
+    state["customers"] = Customers();
+    state["day"] = Day();
+    state["total"] = Total();
+}

@@ -1,6 +1,8 @@
 // JSON values in the replay tool's format.
 #include "json_values.h"
 
+#include "model/game_clock.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -28,4 +30,12 @@ nlohmann::json JsonColour(const float rgba[4])
 {
     return nlohmann::json::array({JsonFloat(rgba[0]), JsonFloat(rgba[1]), JsonFloat(rgba[2]),
                                   JsonFloat(rgba[3])});
+}
+
+nlohmann::json JsonClock(const GameClock& clock)
+{
+    return {{"hours", JsonFloat(clock.hours)},
+            {"minutes", JsonFloat(clock.minutes)},
+            {"seconds", JsonFloat(clock.seconds)},
+            {"am", clock.am}};
 }

@@ -3,5 +3,9 @@
 #pragma once
 #include <nlohmann/json.hpp>
 
+struct GameClock;
+
 nlohmann::json JsonFloat(float value);
 nlohmann::json JsonColour(const float rgba[4]);
+// A clock: {"hours", "minutes", "seconds", "am"}.
+nlohmann::json JsonClock(const GameClock& clock);
