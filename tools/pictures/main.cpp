@@ -1,47 +1,57 @@
-// Placeholder picture generator: one plain picture per file name.
-#include <cstdint>
+// quorvel-pictures: draws every picture of the game into the folder given as the
+// first argument (the build's Images/). The same bytes come out on every run.
+#include "pictures.h"
+#include "typefaces.h"
+
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
-#include <vector>
 
-namespace {
-
-void writeBmp(const std::string& path, int w, int h, uint8_t r, uint8_t g, uint8_t b)
+Picture MakePicture(const PictureJob& job)
 {
-    std::vector<uint8_t> out(54 + w * h * 3, 0);
-    auto put32 = [&](int at, uint32_t v) {
-        for (int i = 0; i < 4; ++i) out[at + i] = (v >> (8 * i)) & 255;
-    };
-    out[0] = 'B';
-    out[1] = 'M';
-    put32(2, static_cast<uint32_t>(out.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, w);
-    put32(22, h);
-    out[26] = 1;
-    out[28] = 24;
-    for (int i = 0; i < w * h; ++i) {
-        out[54 + i * 3] = b;
-        out[54 + i * 3 + 1] = g;
-        out[54 + i * 3 + 2] = r;
-    }
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f) {
-        std::fwrite(out.data(), 1, out.size(), f);
-        std::fclose(f);
-    }
+    if (job.make)
+        return job.make();
+    // Drawn at twice the file's width with square pixels, then resampled: the
+    // edges come out smooth and nothing is squashed once the sprite stretches it.
+    const int pixelWidth = job.width * 2;
+    const int pixelHeight = static_cast<int>(static_cast<float>(pixelWidth) * job.aspectHeight / job.aspectWidth + 0.5f);
+    Canvas canvas(pixelWidth, pixelHeight, job.aspectWidth * 1000.0f);
+    job.draw(canvas);
+    return canvas.ToPicture(job.width, job.height);
 }
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
-    std::string dir = argc > 1 ? argv[1] : "Images";
-    std::filesystem::create_directories(dir);
-    const char* names[] = {"Tray.bmp", "Megaburger.bmp", "Font.bmp", "Star.bmp"};
-    for (const char* n : names)
-        writeBmp(dir + "/" + n, 64, 64, 200, 120, 40);
-    return 0;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: quorvel-pictures FOLDER [FILE...]\n");
+        return 2;
+    }
+    const std::filesystem::path folder = argv[1];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!OpenTypefaces())
+        return 1;
+
+    std::vector<PictureJob> jobs;
+    for (auto family : {LetteringPictures, FoodPictures, PeoplePictures, RegisterPictures, WindowViewPictures,
+                        InterfacePictures})
+        for (PictureJob& job : family())
+            jobs.push_back(std::move(job));
+
+    int failures = 0;
+    for (const PictureJob& job : jobs) {
+        // Further arguments pick files to draw (a quicker round while drawing one).
+        bool wanted = argc == 2;
+        for (int i = 2; i < argc; ++i)
+            wanted = wanted || job.file == argv[i];
+        if (!wanted)
+            continue;
+        const std::string path = (folder / job.file).string();
+        if (!WriteBmp(path, MakePicture(job))) {
+            std::fprintf(stderr, "quorvel-pictures: cannot write %s\n", path.c_str());
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
 }
