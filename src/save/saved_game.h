@@ -1,9 +1,16 @@
 // The saved game: "SavedGame.txt" in the working folder.
 #pragma once
+#include <string>
 
-// Writes the game when saveRequested is set, then clears it.
+// Writes the game when saveRequested is set, then clears it. The file is
+// replaced whole or not at all; betweenDays.saveFailed tells which.
 void SaveGame(float headsetBattery, float customerSatisfaction, bool& saveRequested);
-// Reads the saved game and opens the between-days shop.
+// Reads the saved game and opens the between-days shop. A value that cannot be
+// read or is out of range leaves its own field as it was.
 void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver);
 // True when "SavedGame.txt" can be opened for reading.
 bool SavedGameExists();
+
+// A float as the file holds it: the six-digit general form when that reads back
+// to the same float, otherwise the shortest text that does.
+std::string savedFloatText(float value);

@@ -1,0 +1,13 @@
+// Prices of the shop's upgrades, shared by the shop screen and its purchase rules.
+#pragma once
+
+namespace UpgradeKind {
+enum { Drinks = 0, Burgers = 1, Sides = 2, Advertisement = 3 };
+}
+
+constexpr float kBatteryPrice = 50.0f;
+
+// The price of the next level of an upgrade kind at its current level; 0 once it
+// is at level 5 (or for a kind or level outside the table).
+float upgradePrice(int kind);
+

@@ -1,0 +1,278 @@
+// The stage machine between days: the satisfaction bonus, the shop's cursor,
+// prices and purchases, saving and leaving, and the reset for the next day.
+#include "dayend/between_days.h"
+#include "model/game_state.h"
+#include "model/key_latches.h"
+#include "shop/upgrades_shop.h"
+#include "stats/stats.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+constexpr int kEnter = 13, kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kKeypadOne = 97;
+
+class BetweenDaysFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        game = GameState{};
+        dayStats = DayStats{};
+        totalStats = TotalStats{};
+        betweenDays = BetweenDaysState{};
+        keyLatches = 0;
+        game.dayOver = true;
+    }
+    void TearDown() override { keyLatches = 0; }
+
+    void frame() { BetweenDaysControl(keys); }
+    void press(int code)
+    {
+        keys[code] = true;
+        frame();
+        keys[code] = false;
+        frame();
+    }
+    void inShop(int cursor, float funds)
+    {
+        game.betweenDaysStage = 2;
+        game.upgradeLevels.shopCursor = cursor;
+        totalStats.funds = funds;
+    }
+
+    bool keys[256] = {};
+};
+
+float bonusFor(int wasted, int customers, float accuracy, float speed, float& satisfaction)
+{
+    dayStats.itemsWasted = wasted;
+    dayStats.customers = customers;
+    dayStats.averageAccuracy = accuracy;
+    dayStats.averageSpeed = speed;
+    return ComputeSatisfactionBonus(satisfaction);
+}
+
+}  // namespace
+
+TEST_F(BetweenDaysFlow, SatisfactionBonusExamples)
+{
+    float satisfaction = 95.0f;
+    EXPECT_EQ(bonusFor(0, 26, 96.0f, 20.0f, satisfaction), 10.0f);  // p = 100
+    EXPECT_EQ(satisfaction, 100.0f);
+
+    satisfaction = 40.0f;
+    EXPECT_EQ(bonusFor(1, 21, 80.0f, 25.0f, satisfaction), 5.0f);  // p = 15 + 8 + 6 + 30 = 59
+    EXPECT_EQ(satisfaction, 45.0f);
+
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    satisfaction = 60.0f;
+    EXPECT_EQ(bonusFor(3, 12, nan, nan, satisfaction), 0.0f);  // p = 5 + 2
+    EXPECT_EQ(satisfaction, 60.0f);
+}
+
+TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
+{
+    float s = 0.0f;
+    // Only the tested figure earns points: 4+ wasted and 10 customers earn none.
+    EXPECT_EQ(bonusFor(4, 25, 95.0f, 60.0f, s), 3.0f);  // 8 + 24
+    EXPECT_EQ(bonusFor(4, 26, 90.0f, 60.0f, s), 2.0f);  // 10 + 18
+    EXPECT_EQ(bonusFor(4, 10, 75.0f, 24.0f, s), 3.0f);  // 0 + 0 + 30
+    EXPECT_EQ(bonusFor(4, 10, 75.0f, 50.0f, s), 0.0f);
+    EXPECT_EQ(bonusFor(4, 16, 81.0f, 37.9f, s), 3.0f);  // 5 + 12 + 20 -> 37
+    EXPECT_EQ(bonusFor(2, 11, 86.0f, 49.0f, s), 4.0f);  // 10 + 2 + 18 + 10
+    // The return value is the increase before the cap.
+    s = 99.5f;
+    EXPECT_EQ(bonusFor(0, 0, 0.0f, 60.0f, s), 2.0f);
+    EXPECT_EQ(s, 100.0f);
+}
+
+TEST_F(BetweenDaysFlow, EachEnterMovesOneStage)
+{
+    dayStats.itemsWasted = 0;  // a bonus of 2
+    dayStats.averageSpeed = 60.0f;
+    game.customerSatisfaction = 50.0f;
+    keys[kEnter] = true;
+    frame();
+    EXPECT_EQ(game.betweenDaysStage, 1);
+    EXPECT_EQ(betweenDays.satisfactionBonus, 2.0f);
+    EXPECT_EQ(game.customerSatisfaction, 52.0f);
+    // Still held: the bonus is not given again.
+    game.betweenDaysStage = 0;
+    frame();
+    EXPECT_EQ(game.betweenDaysStage, 0);
+    EXPECT_EQ(game.customerSatisfaction, 52.0f);
+    keys[kEnter] = false;
+    frame();
+
+    game.betweenDaysStage = 3;
+    press(kEnter);
+    EXPECT_EQ(game.betweenDaysStage, 2);
+}
+
+TEST_F(BetweenDaysFlow, ShopPricesByLevel)
+{
+    const float expected[4][6] = {
+        {125.0f, 180.0f, 250.0f, 375.0f, 525.0f, 0.0f},
+        {160.0f, 215.0f, 280.0f, 400.0f, 550.0f, 0.0f},
+        {180.0f, 230.0f, 310.0f, 435.0f, 600.0f, 0.0f},
+        {220.0f, 300.0f, 410.0f, 550.0f, 700.0f, 0.0f},
+    };
+    for (int level = 0; level <= 5; ++level) {
+        game.upgradeLevels = UpgradeLevels{level, level, level, level, 1};
+        for (int kind = 0; kind < 4; ++kind)
+            EXPECT_EQ(upgradePrice(kind), expected[kind][level]) << kind << " " << level;
+    }
+    game.upgradeLevels.drinks = 7;  // only from a damaged state; never indexes past the table
+    EXPECT_EQ(upgradePrice(UpgradeKind::Drinks), 0.0f);
+}
+
+TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
+{
+    inShop(1, 125.0f);
+    press(kEnter);
+    EXPECT_EQ(game.upgradeLevels.drinks, 1);
+    EXPECT_EQ(totalStats.funds, 0.0f);
+    press(kEnter);  // 180 for the next level: not enough
+    EXPECT_EQ(game.upgradeLevels.drinks, 1);
+    EXPECT_EQ(totalStats.funds, 0.0f);
+
+    inShop(5, 1000.0f);
+    game.upgradeLevels.advertisement = 4;
+    press(kEnter);
+    EXPECT_EQ(game.upgradeLevels.advertisement, 5);
+    EXPECT_EQ(totalStats.funds, 300.0f);
+    press(kEnter);  // at the highest level
+    EXPECT_EQ(game.upgradeLevels.advertisement, 5);
+    EXPECT_EQ(totalStats.funds, 300.0f);
+
+    inShop(2, 159.99f);
+    press(kEnter);
+    EXPECT_EQ(game.upgradeLevels.burgers, 0);
+    inShop(3, 180.0f);
+    press(kEnter);
+    EXPECT_EQ(game.upgradeLevels.sides, 1);
+    EXPECT_EQ(totalStats.funds, 0.0f);
+}
+
+TEST_F(BetweenDaysFlow, BuyingABattery)
+{
+    inShop(4, 50.0f);
+    game.headsetBattery = 99.9f;
+    press(kEnter);
+    EXPECT_EQ(game.headsetBattery, 100.0f);
+    EXPECT_EQ(totalStats.funds, 0.0f);
+
+    totalStats.funds = 200.0f;
+    press(kEnter);  // a full battery cannot be bought again
+    EXPECT_EQ(totalStats.funds, 200.0f);
+
+    game.headsetBattery = 10.0f;
+    totalStats.funds = 49.99f;
+    press(kEnter);
+    EXPECT_EQ(game.headsetBattery, 10.0f);
+    EXPECT_EQ(totalStats.funds, 49.99f);
+}
+
+TEST_F(BetweenDaysFlow, ShopCursorMovesOnItsGrid)
+{
+    inShop(1, 0.0f);
+    int& cursor = game.upgradeLevels.shopCursor;
+    press(kUp);
+    EXPECT_EQ(cursor, 1);
+    press(kLeft);
+    EXPECT_EQ(cursor, 1);
+    press(kRight);
+    press(kRight);
+    EXPECT_EQ(cursor, 3);
+    press(kRight);
+    EXPECT_EQ(cursor, 3);
+    press(kDown);
+    EXPECT_EQ(cursor, 6);
+    press(kDown);
+    EXPECT_EQ(cursor, 6);
+    press(kLeft);
+    EXPECT_EQ(cursor, 5);
+    press(kUp);
+    EXPECT_EQ(cursor, 2);
+
+    for (int d = 1; d <= 6; ++d) {
+        press('0' + d);
+        EXPECT_EQ(cursor, d);
+        press(kKeypadOne + (6 - d));
+        EXPECT_EQ(cursor, 6 - d + 1);
+    }
+    press('7');
+    EXPECT_EQ(cursor, 1);
+
+    // A held digit acts once: an arrow after it is not undone.
+    keys['4'] = true;
+    frame();
+    EXPECT_EQ(cursor, 4);
+    press(kRight);
+    EXPECT_EQ(cursor, 5);
+    keys['4'] = false;
+    frame();
+    EXPECT_EQ(cursor, 5);
+}
+
+TEST_F(BetweenDaysFlow, SaveAndExitOnlyFromTheLastSlot)
+{
+    inShop(5, 0.0f);
+    keys['S'] = true;
+    frame();
+    EXPECT_EQ(game.betweenDaysStage, 2);
+    EXPECT_FALSE(betweenDays.saveRequested);
+    // Still held when the cursor arrives on slot 6: it acts there.
+    press(kRight);
+    EXPECT_EQ(game.betweenDaysStage, 3);
+    EXPECT_TRUE(betweenDays.saveRequested);
+    keys['S'] = false;
+
+    betweenDays.saveRequested = false;
+    game.betweenDaysStage = 2;
+    frame();
+    press('X');
+    EXPECT_EQ(game.betweenDaysStage, 4);
+
+    game.betweenDaysStage = 2;
+    game.upgradeLevels.shopCursor = 1;
+    press('X');
+    EXPECT_EQ(game.betweenDaysStage, 2);
+}
+
+TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
+{
+    dayStats.dayNumber = 4;
+    dayStats.fastestOrder = 3.5f;
+    game.betweenDaysStage = 4;
+    game.inGameView = 2;
+    game.framesSinceOrder = 12;
+    game.orderCounter = 9;
+    game.orderOpen = true;
+    game.customerQueue.resize(3);
+    queueCookJob(1);
+    queueCookJob(6);
+    game.dayStartPending = false;
+
+    keys[kEnter] = true;
+    for (int i = 0; i < 5; ++i)
+        frame();
+    keys[kEnter] = false;
+    frame();
+
+    EXPECT_EQ(dayStats.dayNumber, 5);
+    EXPECT_EQ(dayStats.fastestOrder, 0.0f);
+    EXPECT_EQ(game.betweenDaysStage, 0);
+    EXPECT_FALSE(game.dayOver);
+    EXPECT_TRUE(game.dayStartPending);
+    EXPECT_EQ(game.inGameView, 0);
+    EXPECT_TRUE(game.customerQueue.empty());
+    EXPECT_EQ(game.framesSinceOrder, 601);
+    EXPECT_EQ(game.orderCounter, 0);
+    EXPECT_FALSE(game.orderOpen);
+    EXPECT_EQ(game.kitchenQueueCount, 0);
+    EXPECT_FALSE(game.kitchenQueue[0].active);
+    EXPECT_EQ(game.kitchenQueue[1].item, 0);
+}

@@ -1,0 +1,388 @@
+// The saved game file: its seven lines, the float texts, the safe replacement
+// of the old file, and loading damaged files field by field.
+#include "dayend/between_days.h"
+#include "model/game_state.h"
+#include "save/saved_game.h"
+#include "stats/stats.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Each test runs in a folder of its own, which is its working directory.
+class SavedGame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = fs::current_path();
+        std::random_device seed;
+        folder_ = fs::temp_directory_path() / ("quorvel-save-" + std::to_string(seed()));
+        fs::create_directories(folder_);
+        fs::current_path(folder_);
+        game = GameState{};
+        dayStats = DayStats{};
+        totalStats = TotalStats{};
+        betweenDays = BetweenDaysState{};
+    }
+    void TearDown() override
+    {
+        fs::current_path(previous_);
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+    }
+
+    // The example game: saved after day 3.
+    static void exampleGame()
+    {
+        dayStats.dayNumber = 3;
+        totalStats.funds = 812.40f;
+        totalStats.bestDayRevenue = 301.25f;
+        totalStats.writeBestDayNumber(2.0f);
+        totalStats.fastestOrder = 4.5f;
+        totalStats.customers = 58;
+        totalStats.ordersServed = 51;
+        game.upgradeLevels.drinks = 1;
+        game.upgradeLevels.burgers = 2;
+        game.headsetBattery = 64.3f;
+        game.customerSatisfaction = 91.0f;
+    }
+    static bool save()
+    {
+        bool requested = true;
+        SaveGame(game.headsetBattery, game.customerSatisfaction, requested);
+        EXPECT_FALSE(requested);
+        return !betweenDays.saveFailed;
+    }
+    static void writeSavedGame(const std::string& text)
+    {
+        std::ofstream("SavedGame.txt", std::ios::binary) << text;
+    }
+    static void load() { LoadGame(game.headsetBattery, game.customerSatisfaction, game.dayOver); }
+    static std::vector<std::string> savedLines()
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(readFile("SavedGame.txt"));
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    static bool onlyTheSavedGameIsLeft()
+    {
+        for (const fs::directory_entry& e : fs::directory_iterator("."))
+            if (e.path().filename() != "SavedGame.txt")
+                return false;
+        return true;
+    }
+
+private:
+    fs::path previous_;
+    fs::path folder_;
+};
+
+}  // namespace
+
+TEST_F(SavedGame, SevenLinesInTheirOrder)
+{
+    exampleGame();
+    totalStats.burgersSold = {1, 2, 3, 4, 5};      // Megaburger, Cheeseburger, Hamburger, Fish, Chicken
+    totalStats.drinksSold = {10, 11, 12, 13, 14, 15};  // Coke, Pepsi, Orange, Grape, Root Beer, Lemonade
+    totalStats.sidesSold = {20, 21, 22, 23};       // Fries, Cheese Sticks, Tator Tots, Onion Rings
+    ASSERT_TRUE(save());
+    EXPECT_EQ(readFile("SavedGame.txt"),
+              "3\n"
+              "2 5 4 3 1\n"            // Cheeseburger, Chicken, Fish, Hamburger, Megaburger
+              "10 13 15 12 11 14\n"    // Coke, Grape, Lemonade, Orange, Pepsi, Root Beer
+              "21 20 23 22\n"          // Cheese Sticks, Fries, Onion Rings, Tator Tots
+              "4.5 301.25 2 812.4 58 51\n"
+              "1 2 0 0\n"
+              "64.3 91\n");
+    EXPECT_TRUE(onlyTheSavedGameIsLeft());
+}
+
+TEST_F(SavedGame, NothingIsWrittenUnlessRequested)
+{
+    bool requested = false;
+    SaveGame(100.0f, 100.0f, requested);
+    EXPECT_FALSE(fs::exists("SavedGame.txt"));
+}
+
+TEST_F(SavedGame, FloatTexts)
+{
+    // Six significant digits where they read back to the same float, as the file always held.
+    EXPECT_EQ(savedFloatText(100.0f), "100");
+    EXPECT_EQ(savedFloatText(1000.0f), "1000");
+    EXPECT_EQ(savedFloatText(100000.0f), "100000");
+    EXPECT_EQ(savedFloatText(12.5f), "12.5");
+    EXPECT_EQ(savedFloatText(812.4f), "812.4");
+    EXPECT_EQ(savedFloatText(0.0f), "0");
+    EXPECT_EQ(savedFloatText(0.0001f), "0.0001");
+    EXPECT_EQ(savedFloatText(10000000.0f), "1e+07");
+    // Otherwise the shortest text that reads back exactly.
+    EXPECT_EQ(savedFloatText(12345.67f), "12345.67");
+    EXPECT_EQ(savedFloatText(1234567.0f), "1234567");
+    EXPECT_EQ(savedFloatText(0.1f + 0.2f), "0.3");
+    EXPECT_EQ(savedFloatText(16777216.0f), "16777216");
+}
+
+TEST_F(SavedGame, EveryFloatComesBackExactly)
+{
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> money(0.0f, 100000.0f);
+    for (int i = 0; i < 20000; ++i) {
+        const float value = std::round(money(random) * 100.0f) / 100.0f;
+        const std::string text = savedFloatText(value);
+        EXPECT_EQ(std::strtof(text.c_str(), nullptr), value) << text;
+        char general[32];
+        std::snprintf(general, sizeof general, "%g", value);
+        if (std::strtof(general, nullptr) == value) {
+            EXPECT_EQ(text, general);
+        }
+    }
+}
+
+TEST_F(SavedGame, SaveThenLoadRestoresTheSameFigures)
+{
+    exampleGame();
+    totalStats.funds = 12345.67f;
+    totalStats.fastestOrder = 3.1234567f;
+    totalStats.drinksSold = {1, 2, 3, 4, 5, 6};
+    totalStats.burgersSold = {7, 8, 9, 10, 11};
+    totalStats.sidesSold = {12, 13, 14, 15};
+    game.upgradeLevels.sides = 4;
+    game.upgradeLevels.advertisement = 5;
+    ASSERT_TRUE(save());
+    const TotalStats saved = totalStats;
+    const UpgradeLevels levels = game.upgradeLevels;
+
+    game = GameState{};
+    dayStats = DayStats{};
+    totalStats = TotalStats{};
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 3);
+    EXPECT_EQ(totalStats.drinksSold, saved.drinksSold);
+    EXPECT_EQ(totalStats.burgersSold, saved.burgersSold);
+    EXPECT_EQ(totalStats.sidesSold, saved.sidesSold);
+    EXPECT_EQ(totalStats.funds, 12345.67f);
+    EXPECT_EQ(totalStats.fastestOrder, 3.1234567f);
+    EXPECT_EQ(totalStats.bestDayRevenue, 301.25f);
+    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(totalStats.customers, 58);
+    EXPECT_EQ(totalStats.ordersServed, 51);
+    EXPECT_EQ(game.upgradeLevels.drinks, levels.drinks);
+    EXPECT_EQ(game.upgradeLevels.burgers, levels.burgers);
+    EXPECT_EQ(game.upgradeLevels.sides, levels.sides);
+    EXPECT_EQ(game.upgradeLevels.advertisement, levels.advertisement);
+    EXPECT_EQ(game.headsetBattery, 64.3f);
+    EXPECT_EQ(game.customerSatisfaction, 91.0f);
+    EXPECT_TRUE(game.dayOver);
+    EXPECT_EQ(game.betweenDaysStage, 2);
+}
+
+TEST_F(SavedGame, SavingAgainReplacesTheFile)
+{
+    exampleGame();
+    ASSERT_TRUE(save());
+    dayStats.dayNumber = 4;
+    totalStats.funds = 1000.0f;
+    ASSERT_TRUE(save());
+    const std::vector<std::string> lines = savedLines();
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "4");
+    EXPECT_EQ(lines[4], "4.5 301.25 2 1000 58 51");
+    EXPECT_TRUE(onlyTheSavedGameIsLeft());
+}
+
+TEST_F(SavedGame, AFolderWhereTheFileMustGoIsReportedAsNotSaved)
+{
+    fs::create_directory("SavedGame.txt");
+    exampleGame();
+    EXPECT_FALSE(save());
+    EXPECT_TRUE(betweenDays.saveFailed);
+    EXPECT_TRUE(fs::is_directory("SavedGame.txt"));
+    EXPECT_TRUE(fs::is_empty("SavedGame.txt"));
+    EXPECT_TRUE(onlyTheSavedGameIsLeft());  // no temporary file left behind
+
+    // The next save that works says so again.
+    fs::remove("SavedGame.txt");
+    EXPECT_TRUE(save());
+    EXPECT_FALSE(betweenDays.saveFailed);
+}
+
+TEST_F(SavedGame, AFailedSaveLeavesTheOldFileAsItWas)
+{
+    exampleGame();
+    ASSERT_TRUE(save());
+    const std::string old = readFile("SavedGame.txt");
+    // The temporary file cannot be made: the write fails before the old file is touched.
+    fs::create_directory("SavedGame.txt.tmp");
+    dayStats.dayNumber = 9;
+    EXPECT_FALSE(save());
+    EXPECT_EQ(readFile("SavedGame.txt"), old);
+    EXPECT_TRUE(fs::is_directory("SavedGame.txt.tmp"));
+}
+
+TEST_F(SavedGame, LayoutOfTheFileDoesNotMatter)
+{
+    writeSavedGame("5 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 4.5 301.25 2 812.4 58 51 1 2 3 4 64.3 91");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 5);
+    EXPECT_EQ(totalStats.burgersSold[Burger::Cheeseburger], 1);
+    EXPECT_EQ(totalStats.burgersSold[Burger::Megaburger], 5);
+    EXPECT_EQ(totalStats.drinksSold[Drink::RootBeer], 11);
+    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 15);
+    EXPECT_EQ(game.upgradeLevels.advertisement, 4);
+    EXPECT_EQ(game.customerSatisfaction, 91.0f);
+
+    game = GameState{};
+    writeSavedGame("5\r\n1\r\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n4.5\n301.25\n2\n812.4\n"
+                   "58\n51\n1\n2\n3\n4\n\n\n64.3\t91\n");
+    load();
+    EXPECT_EQ(game.upgradeLevels.advertisement, 4);
+    EXPECT_EQ(game.headsetBattery, 64.3f);
+    EXPECT_EQ(game.customerSatisfaction, 91.0f);
+}
+
+TEST_F(SavedGame, BestDayNumberIsReadAsAFloat)
+{
+    writeSavedGame("3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 3.9 0 0 0 0 0 0 0 50 50");
+    load();
+    EXPECT_EQ(totalStats.bestDayNumber, 3);
+    writeSavedGame("3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 4 0 0 0 0 0 0 0 50 50");
+    load();
+    EXPECT_EQ(totalStats.bestDayNumber, 4);
+}
+
+TEST_F(SavedGame, BadValuesLeaveOnlyTheirOwnField)
+{
+    exampleGame();
+    totalStats.drinksSold[Drink::Coke] = 77;
+    totalStats.sidesSold[Side::Fries] = 33;
+    totalStats.bestDayNumber = 6;
+    // Every field bad or out of range, except the three marked good.
+    writeSavedGame("0\n"                               // day below 1
+                   "-1 x 3.5 +7 99999999999\n"        // negative, text, fraction, good (+7), too big
+                   "abc 12abc 1e3 0x10 2 -0.5\n"      // Pepsi good (2)
+                   "- + -- 1,000\n"
+                   "nan inf -5 1e50 -3 0.5\n"          // best-day number -5, funds beyond a float
+                   "6 -1 5.0 five\n"
+                   "100.5 inf\n");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 3);
+    EXPECT_EQ(totalStats.burgersSold[Burger::Hamburger], 7);
+    EXPECT_EQ(totalStats.drinksSold[Drink::Pepsi], 2);
+    EXPECT_EQ(totalStats.drinksSold[Drink::Coke], 77);
+    EXPECT_EQ(totalStats.sidesSold[Side::Fries], 33);
+    EXPECT_EQ(totalStats.fastestOrder, 4.5f);
+    EXPECT_EQ(totalStats.bestDayRevenue, 301.25f);
+    EXPECT_EQ(totalStats.funds, 812.4f);
+    EXPECT_EQ(totalStats.bestDayNumber, 6);
+    EXPECT_EQ(totalStats.customers, 58);
+    EXPECT_EQ(totalStats.ordersServed, 51);
+    EXPECT_EQ(game.upgradeLevels.drinks, 1);
+    EXPECT_EQ(game.upgradeLevels.burgers, 2);
+    EXPECT_EQ(game.upgradeLevels.sides, 0);
+    EXPECT_EQ(game.upgradeLevels.advertisement, 0);
+    EXPECT_EQ(game.headsetBattery, 64.3f);
+    EXPECT_EQ(game.customerSatisfaction, 91.0f);
+    EXPECT_TRUE(game.dayOver);
+    EXPECT_EQ(game.betweenDaysStage, 2);
+}
+
+TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
+{
+    writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 -2.5 2147483520 -3 0 0 5 0 5 0 0 -7.25\n");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 1);
+    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 1000000000);
+    EXPECT_EQ(totalStats.bestDayRevenue, -2.5f);
+    EXPECT_EQ(totalStats.bestDayNumber, 2147483520);
+    EXPECT_EQ(totalStats.funds, -3.0f);
+    EXPECT_EQ(game.upgradeLevels.drinks, 5);
+    EXPECT_EQ(game.upgradeLevels.sides, 5);
+    EXPECT_EQ(game.headsetBattery, 0.0f);
+    EXPECT_EQ(game.customerSatisfaction, -7.25f);
+
+    // One past: the day would overflow with the days to come, the best-day
+    // number does not fit its integer, a battery above full.
+    exampleGame();
+    writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 0 0 0 0 100.01 0\n");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 3);
+    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 1000000000);
+    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(game.headsetBattery, 64.3f);
+}
+
+TEST_F(SavedGame, TruncatedAndMissingFiles)
+{
+    exampleGame();
+    writeSavedGame("6 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 4.5 30");  // cut in the middle of a value
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 6);
+    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 15);
+    EXPECT_EQ(totalStats.bestDayRevenue, 30.0f);
+    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(totalStats.funds, 812.4f);
+    EXPECT_EQ(game.headsetBattery, 64.3f);
+    EXPECT_EQ(game.betweenDaysStage, 2);
+
+    writeSavedGame("");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 6);
+    EXPECT_TRUE(game.dayOver);
+
+    fs::remove("SavedGame.txt");
+    game.dayOver = false;
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 6);
+    EXPECT_TRUE(game.dayOver);
+    EXPECT_EQ(game.betweenDaysStage, 2);
+
+    fs::create_directory("SavedGame.txt");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 6);
+}
+
+TEST_F(SavedGame, AnOverlongValueIsOneBadValue)
+{
+    exampleGame();
+    writeSavedGame(std::string(100000, '7') + " 4 " + std::string(3, '\0') + " 6");
+    load();
+    EXPECT_EQ(dayStats.dayNumber, 3);
+    EXPECT_EQ(totalStats.burgersSold[Burger::Cheeseburger], 4);
+    EXPECT_EQ(totalStats.burgersSold[Burger::ChickenSandwich], 0);
+    EXPECT_EQ(totalStats.burgersSold[Burger::FishSandwich], 6);
+
+    std::string noise;
+    std::mt19937 random(3);
+    for (int i = 0; i < 5000; ++i)
+        noise += static_cast<char>(random() % 256);
+    writeSavedGame(noise);
+    load();  // must simply not crash, nor leave a level or the battery out of range
+    EXPECT_GE(game.upgradeLevels.advertisement, 0);
+    EXPECT_LE(game.upgradeLevels.advertisement, 5);
+    EXPECT_GE(game.headsetBattery, 0.0f);
+    EXPECT_LE(game.headsetBattery, 100.0f);
+    EXPECT_GE(dayStats.dayNumber, 1);
+}
