@@ -21,15 +21,6 @@ protected:
 
 }  // namespace
 
-TEST_F(StatsRecords, StartValues)
-{
-    EXPECT_EQ(dayStats.dayNumber, 1);
-    EXPECT_EQ(dayStats.revenue, 0.0f);
-    EXPECT_EQ(dayStats.biggestOrder.count, 0);
-    EXPECT_EQ(totalStats.funds, 0.0f);
-    EXPECT_EQ(totalStats.bestDayNumber, 0);
-}
-
 TEST_F(StatsRecords, SoldItemsCountByExactDisplayName)
 {
     for (const MenuItemSpec& item : kMenu)
