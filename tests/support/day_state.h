@@ -1,0 +1,53 @@
+// Fresh game state for unit tests of the day's rules: no OpenGL, nothing
+// recorded, the generator at its start.
+#pragma once
+#include "model/game_state.h"
+#include "model/key_latches.h"
+#include "model/random.h"
+#include "render/draw_log.h"
+#include "render/render_state.h"
+#include "stats/stats.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+class DayState : public ::testing::Test {
+protected:
+    void SetUp() override { Reset(); }
+    void TearDown() override { Reset(); }
+    static void Reset()
+    {
+        game = GameState{};
+        dayStats = DayStats{};
+        totalStats = TotalStats{};
+        keyLatches = 0;
+        rngState = 1;
+        renderState = RenderState{};
+        renderState.useGL = false;
+        drawLog.enabled = false;
+        drawLog.records.clear();
+    }
+    // A customer at the back of the queue who wants these items.
+    static Customer& AddCustomer(std::initializer_list<int> items)
+    {
+        Customer c;
+        c.number = game.orderCounter++;
+        c.picture = 1;
+        for (int item : items)
+            c.order[c.count++] = makeOrderItem(item);
+        game.customerQueue.push_back(c);
+        game.carsInLine += 1;
+        return game.customerQueue.back();
+    }
+    // The customer's receipt as keyed (a new receipt, placed in the first free slot).
+    static Receipt& KeyReceipt(std::initializer_list<int> items)
+    {
+        game.currentReceipt = nullptr;
+        for (int item : items)
+            addToReceipt(makeOrderItem(item));
+        Receipt& r = *game.currentReceipt;
+        game.currentReceipt = nullptr;
+        return r;
+    }
+};
