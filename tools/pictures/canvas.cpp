@@ -142,6 +142,34 @@ Shape Polygon(std::vector<Point> points)
     return s;
 }
 
+Shape Star(float cx, float cy, float outer, float inner, int points, float degrees)
+{
+    std::vector<Point> corners;
+    for (int i = 0; i < points * 2; ++i) {
+        const float a = (degrees - 90.0f + 180.0f * static_cast<float>(i) / static_cast<float>(points)) * 3.14159265f / 180.0f;
+        const float r = i % 2 == 0 ? outer : inner;
+        corners.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
+    }
+    return Polygon(std::move(corners));
+}
+
+Shape Arc(float cx, float cy, float radius, float fromDegrees, float toDegrees, float width)
+{
+    const float a0 = fromDegrees * 3.14159265f / 180.0f, a1 = toDegrees * 3.14159265f / 180.0f;
+    const Point p0{cx + radius * std::cos(a0), cy + radius * std::sin(a0)};
+    const Point p1{cx + radius * std::cos(a1), cy + radius * std::sin(a1)};
+    const float h = width / 2.0f;
+    return {[=](float x, float y) {
+                float a = std::atan2(y - cy, x - cx);
+                while (a < a0)
+                    a += 2.0f * 3.14159265f;
+                if (a <= a1)
+                    return std::abs(length(x - cx, y - cy) - radius) - h;
+                return std::min(length(x - p0.x, y - p0.y), length(x - p1.x, y - p1.y)) - h;
+            },
+            cx - radius - h, cy - radius - h, cx + radius + h, cy + radius + h};
+}
+
 Shape Outline(const Shape& shape, float width)
 {
     const float h = width / 2.0f;
@@ -232,6 +260,17 @@ float Hash(int x, int y, int seed)
     return static_cast<float>(h & 0xffffff) / 16777216.0f;
 }
 
+float Noise(float x, float y, float cell, int seed)
+{
+    const float gx = x / cell, gy = y / cell;
+    const int ix = static_cast<int>(std::floor(gx)), iy = static_cast<int>(std::floor(gy));
+    const float fx = gx - static_cast<float>(ix), fy = gy - static_cast<float>(iy);
+    const float sx = fx * fx * (3.0f - 2.0f * fx), sy = fy * fy * (3.0f - 2.0f * fy);
+    const float top = Hash(ix, iy, seed) * (1.0f - sx) + Hash(ix + 1, iy, seed) * sx;
+    const float bottom = Hash(ix, iy + 1, seed) * (1.0f - sx) + Hash(ix + 1, iy + 1, seed) * sx;
+    return top * (1.0f - sy) + bottom * sy;
+}
+
 Canvas::Canvas(int pixelWidth, int pixelHeight, float designWidth)
     : pixelWidth_(pixelWidth), pixelHeight_(pixelHeight),
       scale_(static_cast<float>(pixelWidth) / designWidth),
@@ -247,6 +286,12 @@ void Canvas::Blend(int x, int y, Rgb colour, float alpha, Mode mode)
     p = mode == Mode::Add ? p + colour * alpha : Mix(p, colour, std::min(alpha, 1.0f));
 }
 
+void Canvas::Dim(float factor)
+{
+    for (Rgb& p : pixels_)
+        p = p * factor;
+}
+
 void Canvas::Fill(const Shape& shape, const Paint& paint, float opacity, float feather, Mode mode)
 {
     const float soft = std::max(1.0f, feather * scale_);  // width of the edge ramp in pixels
@@ -255,15 +300,28 @@ void Canvas::Fill(const Shape& shape, const Paint& paint, float opacity, float f
     const int y0 = std::max(0, static_cast<int>(std::floor((shape.top - margin) * scale_)));
     const int x1 = std::min(pixelWidth_, static_cast<int>(std::ceil((shape.right + margin) * scale_)) + 1);
     const int y1 = std::min(pixelHeight_, static_cast<int>(std::ceil((shape.bottom + margin) * scale_)) + 1);
-    for (int y = y0; y < y1; ++y) {
-        const float dy = (static_cast<float>(y) + 0.5f) / scale_;
-        for (int x = x0; x < x1; ++x) {
-            const float dx = (static_cast<float>(x) + 0.5f) / scale_;
-            const float coverage = clamp01(0.5f - shape.distance(dx, dy) * scale_ / soft);
-            if (coverage > 0.0f)
-                Blend(x, y, paint(dx, dy), coverage * opacity, mode);
+    // The distances change by at most one unit per unit moved, so a block whose
+    // middle lies far enough outside (or inside) the edge is wholly so.
+    constexpr int kBlock = 8;
+    const float reach = 1.5f * (static_cast<float>(kBlock) * 0.7072f + 0.5f * soft);  // pixels, with room to spare
+    for (int by = y0; by < y1; by += kBlock)
+        for (int bx = x0; bx < x1; bx += kBlock) {
+            const int ex = std::min(bx + kBlock, x1), ey = std::min(by + kBlock, y1);
+            const float middle = shape.distance(static_cast<float>(bx + ex) / 2.0f / scale_,
+                                                static_cast<float>(by + ey) / 2.0f / scale_) * scale_;
+            if (middle > reach)
+                continue;
+            const bool whole = middle < -reach;
+            for (int y = by; y < ey; ++y) {
+                const float dy = (static_cast<float>(y) + 0.5f) / scale_;
+                for (int x = bx; x < ex; ++x) {
+                    const float dx = (static_cast<float>(x) + 0.5f) / scale_;
+                    const float coverage = whole ? 1.0f : clamp01(0.5f - shape.distance(dx, dy) * scale_ / soft);
+                    if (coverage > 0.0f)
+                        Blend(x, y, paint(dx, dy), coverage * opacity, mode);
+                }
+            }
         }
-    }
 }
 
 void Canvas::Fill(const Shape& shape, Rgb colour, float opacity, float feather, Mode mode)

@@ -36,6 +36,8 @@ Shape Ellipse(float cx, float cy, float rx, float ry);
 Shape Box(float left, float top, float right, float bottom, float radius = 0.0f);
 Shape Capsule(Point a, Point b, float radius);  // a thick line with round ends
 Shape Polygon(std::vector<Point> points);
+Shape Star(float cx, float cy, float outer, float inner, int points, float degrees = 0.0f);
+Shape Arc(float cx, float cy, float radius, float fromDegrees, float toDegrees, float width);  // clockwise, 0 = east
 Shape Outline(const Shape& shape, float width);  // a band of that width along the edge
 Shape Union(const Shape& a, const Shape& b);
 Shape Intersect(const Shape& a, const Shape& b);
@@ -59,6 +61,8 @@ RgbaImage Resample(const RgbaImage& image, int width, int height);
 
 // Small deterministic noise in [0, 1).
 float Hash(int x, int y, int seed);
+// Smooth value noise in [0, 1) varying over about `cell` design units.
+float Noise(float x, float y, float cell, int seed);
 
 enum class Mode { Over, Add };
 
@@ -89,6 +93,8 @@ public:
                    float opacity = 1.0f, bool mirror = false);
 
     void Blend(int x, int y, Rgb colour, float alpha, Mode mode = Mode::Over);
+    // Scales every pixel (pictures that the game draws twice over, additively).
+    void Dim(float factor);
     Rgb At(int x, int y) const { return pixels_[static_cast<size_t>(y) * pixelWidth_ + x]; }
 
     // Area-resampled to the picture's size, then rounded to 8 bits.

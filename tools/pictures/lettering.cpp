@@ -95,7 +95,7 @@ bool safeTexel(int x, int y)
 
 // A letter drawn upright at a high resolution in screen units of the quad height.
 struct ScreenGlyph {
-    static constexpr float kResolution = 256.0f;  // pixels per quad height
+    static constexpr float kResolution = 128.0f;  // pixels per quad height
     GlyphMask mask;
     float originX = 0, baseline = 0;  // quad units of the pen position
 
@@ -141,7 +141,7 @@ Extent measure(Face face, float pixelSize)
 
 void drawTypeface(Canvas& canvas, const std::vector<bool>& safe, const TypefaceLayout& layout)
 {
-    const float probe = 200.0f;
+    const float probe = 100.0f;
     const Extent e = measure(layout.face, probe);
     const float em = (kInkTop - kInkBottom) / ((e.above + e.below) / probe);  // in quad heights
     const float stretch = (kInkRight - kInkLeft) * layout.widthShare / (e.widest / probe * em);

@@ -3,6 +3,7 @@
 #include "pictures.h"
 #include "typefaces.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -12,9 +13,11 @@ Picture MakePicture(const PictureJob& job)
 {
     if (job.make)
         return job.make();
-    // Drawn at twice the file's width with square pixels, then resampled: the
-    // edges come out smooth and nothing is squashed once the sprite stretches it.
-    const int pixelWidth = job.width * 2;
+    // Drawn with square pixels at least 512 across, then resampled to the file's
+    // size: small pictures keep their fine detail, and nothing is squashed once the
+    // sprite stretches the picture over its quad.
+    const int supersample = std::max(1, 512 / std::max(job.width, job.height));
+    const int pixelWidth = job.width * supersample;
     const int pixelHeight = static_cast<int>(static_cast<float>(pixelWidth) * job.aspectHeight / job.aspectWidth + 0.5f);
     Canvas canvas(pixelWidth, pixelHeight, job.aspectWidth * 1000.0f);
     job.draw(canvas);
