@@ -1,0 +1,304 @@
+// A randomized player plays several whole days frame by frame through the
+// in-game controller: it answers cars, keys their orders (not always right),
+// bags, hands out (sometimes to the wrong car), waves on stuck cars, goes
+// through the stages between days and mixes in random keys. Every frame the
+// rules that tie receipts, slots, customers and the kitchen together must hold.
+#include "dayend/between_days.h"
+#include "shell/screen_flags.h"
+#include "sim/hand_out.h"
+#include "sim/in_game_controller.h"
+#include "support/day_state.h"
+
+#include <cmath>
+#include <cstring>
+#include <deque>
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int kEnter = 13, kSpace = 32, kEnd = 35, kLeft = 37, kRight = 39;
+
+struct Tally {
+    int days = 0, served = 0, wrongCars = 0, wavedOn = 0, orders = 0;
+};
+
+class Player {
+public:
+    explicit Player(unsigned seed) : random_(seed) {}
+
+    // The keys held on the next frame.
+    std::vector<int> NextKeys()
+    {
+        if (plan_.empty() && game.inGameView <= 2)
+            decide();
+        if (plan_.empty())
+            return {};
+        std::vector<int> keys = plan_.front();
+        plan_.pop_front();
+        return keys;
+    }
+
+private:
+    std::mt19937 random_;
+    std::deque<std::vector<int>> plan_;
+
+    bool chance(int percent) { return static_cast<int>(random_() % 100) < percent; }
+    void press(std::vector<int> keys)
+    {
+        plan_.push_back(std::move(keys));
+        plan_.push_back({});
+    }
+    void wait(int frames) { plan_.insert(plan_.end(), frames, std::vector<int>{}); }
+    // Arrows towards a view (the same way round with and without slides).
+    bool goTo(int view)
+    {
+        const int v = game.inGameView;
+        if (v == view)
+            return true;
+        press({(view == (v + 1) % 3) ? kRight : kLeft});
+        return false;
+    }
+    static int keyOf(const char* name)
+    {
+        for (const MenuItemSpec& item : kMenu)
+            if (std::strcmp(item.name, name) == 0)
+                return item.registerKey;
+        return 'F';
+    }
+
+    void decide()
+    {
+        const GameState& g = game;
+        if (chance(4)) {  // a random key now and then
+            static const int noise[] = {kLeft, kRight, kEnter, 16, kEnd, 46, 8, kSpace, '1', '2', '3', 'M', 'K', 'F', 'H'};
+            press({noise[random_() % std::size(noise)]});
+            return;
+        }
+        if (g.dayOver) {
+            if (g.betweenDaysStage == 2) {
+                press({'6'});
+                press({'X'});
+            } else {
+                press({kEnter});
+            }
+            return;
+        }
+        if (g.registerState == 1 || g.registerState == 2) {
+            if (!goTo(0))
+                return;
+            if (g.registerState == 1 && chance(5)) {
+                press({16});  // hold the car for a while
+                wait(50);
+                return;
+            }
+            press({kEnter});
+            keyOrder();
+            return;
+        }
+        if (carAtWindowWithoutReceipt() && g.carsInLine > 0) {
+            if (goTo(2))
+                press({kEnter});
+            return;
+        }
+        for (int b = 0; b < kBagCount; ++b) {
+            const Bag& bag = g.bags[b];
+            const bool due = bag.receipt && bag.receipt->orderNumber - 1 == g.customersServed;
+            if (bag.receipt && bagComplete(b) && (due || chance(2))) {
+                if (!goTo(1))
+                    return;
+                press({'1' + b});
+                press({kEnter});  // picked up: straight to the window
+                press({kEnter});
+                return;
+            }
+        }
+        if (const int item = missingItem(); item != 0 && !g.orderOpen) {
+            if (goTo(0))
+                press({item});  // keyed again for the kitchen only
+            return;
+        }
+        if (g.kitchenQueueCount > 0 && g.kitchenQueue[0].progress >= 100.0f) {
+            if (!goTo(1))
+                return;
+            press({'1' + bagFor(g.kitchenQueue[0].name.c_str())});
+            press({kSpace});
+            return;
+        }
+        if (g.inGameView != 0 && chance(20)) {
+            goTo(0);
+            return;
+        }
+        wait(1 + static_cast<int>(random_() % 60));
+    }
+
+    // The key of an item the due car's receipt still lacks and the kitchen is not
+    // making (it went into another bag, or was wasted); 0 when there is none.
+    static int missingItem()
+    {
+        const GameState& g = game;
+        for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
+            const Bag& bag = slotAt(slot);
+            if (!bag.receipt || bag.receipt->orderNumber - 1 != g.customersServed)
+                continue;
+            for (int i = 0; i < bag.receipt->count; ++i) {
+                const OrderItem& line = bag.receipt->lines[i];
+                if (line.bagged)
+                    continue;
+                int wanted = 0, cooking = 0;
+                for (int j = 0; j < bag.receipt->count; ++j)
+                    wanted += !bag.receipt->lines[j].bagged && std::strcmp(bag.receipt->lines[j].name, line.name) == 0;
+                for (int j = 0; j < g.kitchenQueueCount; ++j)
+                    cooking += g.kitchenQueue[j].name == line.name;
+                if (cooking < wanted)
+                    return keyOf(line.name);
+            }
+        }
+        return 0;
+    }
+
+    // The bag waiting for an item of that name, mostly.
+    int bagFor(const char* name)
+    {
+        if (!chance(90))
+            return static_cast<int>(random_() % 3);
+        for (int b = 0; b < kBagCount; ++b) {
+            const Bag& bag = game.bags[b];
+            if (!bag.receipt)
+                continue;
+            for (int i = 0; i < bag.receipt->count; ++i)
+                if (!bag.receipt->lines[i].bagged && std::strcmp(bag.receipt->lines[i].name, name) == 0)
+                    return b;
+        }
+        return 0;
+    }
+
+    // Keys the order just taken (read from the queue once it is there), with slips.
+    void keyOrder()
+    {
+        wait(1);
+        plan_.push_back({-1});  // a marker: the order is keyed once Enter has taken it
+    }
+
+public:
+    // Replaces the marker with the keys of the latest customer's order.
+    void ExpandMarker()
+    {
+        if (plan_.empty() || plan_.front() != std::vector<int>{-1})
+            return;
+        plan_.pop_front();
+        std::deque<std::vector<int>> keyed;
+        if (!game.customerQueue.empty()) {
+            const Customer& c = game.customerQueue.back();
+            for (int i = 0; i < c.count; ++i) {
+                if (chance(5))
+                    continue;  // forgotten
+                keyed.push_back({chance(5) ? 'P' : keyOf(c.order[i].name)});
+                keyed.push_back({});
+            }
+            for (int key : {8, 46}) {  // Backspace, Delete (a stuck car later)
+                if (chance(4)) {
+                    keyed.push_back({key});
+                    keyed.push_back({});
+                }
+            }
+        }
+        if (chance(92)) {
+            keyed.push_back({kEnd});
+            keyed.push_back({});
+        }
+        plan_.insert(plan_.begin(), keyed.begin(), keyed.end());
+    }
+};
+
+void CheckRules(int frame)
+{
+    const GameState& g = game;
+    if (g.dayStartPending)
+        return;  // the bulletin has emptied the line; the next frame starts the day
+    SCOPED_TRACE("frame " + std::to_string(frame));
+    ASSERT_EQ(g.orderCounter, static_cast<int>(g.customerQueue.size()));
+    ASSERT_EQ(g.carsInLine, g.orderCounter - g.customersServed);
+    ASSERT_GE(g.carsInLine, 0);
+    ASSERT_LE(g.carsInLine, 5);
+    bool currentHeld = g.currentReceipt == nullptr;
+    for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
+        const Bag& bag = slotAt(slot);
+        ASSERT_EQ(bag.free, bag.receipt == nullptr) << "slot " << slot;
+        if (!bag.receipt)
+            continue;
+        const Receipt& r = *bag.receipt;
+        ASSERT_EQ(r.slot, slot);
+        ASSERT_GE(r.count, 0);
+        ASSERT_LE(r.count, kReceiptLines);
+        float sum = 0.0f;
+        for (int i = 0; i < r.count; ++i)
+            sum += r.lines[i].price;
+        ASSERT_NEAR(r.total, sum, 0.001f);
+        ASSERT_GE(r.orderNumber, 1);
+        ASSERT_LE(r.orderNumber, g.orderCounter);
+        currentHeld = currentHeld || g.currentReceipt == &r;
+    }
+    ASSERT_TRUE(currentHeld);
+    ASSERT_LE(g.kitchenQueueCount, kKitchenQueueCapacity);
+    bool unfinished = false;
+    for (int i = 0; i < g.kitchenQueueCount; ++i) {
+        const CookJob& job = g.kitchenQueue[i];
+        ASSERT_TRUE(job.active);
+        if (unfinished || i >= 5) {
+            ASSERT_EQ(job.progress, 0.0f) << "job " << i;
+        }
+        unfinished = unfinished || job.progress < 100.0f;
+    }
+    if (!g.dayOver) {
+        ASSERT_EQ(dayStats.orderIndex, dayStats.ordersServed);
+    }
+}
+
+}  // namespace
+
+class DayPlayer : public DayState {};
+
+TEST_F(DayPlayer, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
+{
+    Tally tally;
+    for (unsigned seed : {11u, 12u, 13u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Reset();
+        screenFlags = ScreenFlags{};
+        screenFlags.titleMenuActive = false;
+        betweenDays = BetweenDaysState{};
+        if (seed == 12)
+            game.gameOptions = Option::FiveMinuteDays;  // and no slides
+        Player player(seed);
+        bool keys[256] = {};
+        const int startDay = dayStats.dayNumber;
+        for (int frame = 0; frame < 100000; ++frame) {
+            player.ExpandMarker();
+            std::memset(keys, 0, sizeof keys);
+            for (int k : player.NextKeys())
+                if (k >= 0)
+                    keys[k] = true;
+            const int served = game.customersServed;
+            const float satisfaction = game.customerSatisfaction;
+            const int wrongBefore = game.framesSinceWrongBag;
+            const int ordersBefore = dayStats.ordersServed;
+            InGameController(keys);
+            CheckRules(frame);
+            if (HasFailure())
+                return;
+            if (game.framesSinceWrongBag == 0 && wrongBefore != 0)
+                tally.wrongCars += 1;
+            if (game.customersServed == served + 1 && dayStats.ordersServed == ordersBefore &&
+                !game.dayStartPending && std::abs(satisfaction - game.customerSatisfaction - 5.0f) < 0.01f)
+                tally.wavedOn += 1;
+        }
+        tally.days += dayStats.dayNumber - startDay;
+        tally.orders += totalStats.customers + dayStats.customers;
+        tally.served += totalStats.ordersServed + dayStats.ordersServed;
+    }
+    EXPECT_GE(tally.days, 6);
+    EXPECT_GE(tally.served, 50);
+    EXPECT_GE(tally.wrongCars, 1);
+    EXPECT_GE(tally.wavedOn, 1);
+}
