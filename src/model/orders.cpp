@@ -132,6 +132,10 @@ void removeLastLine(Receipt& receipt)
         return;
     receipt.count -= 1;
     receipt.total -= receipt.lines[receipt.count].price;
+    // With no line left the sum is exactly nothing; float rounding would otherwise
+    // leave a crumb that the register shows as "$ -0.00".
+    if (receipt.count == 0)
+        receipt.total = 0.0f;
 }
 
 void deleteReceipt(Receipt* receipt)

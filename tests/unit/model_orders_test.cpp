@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <cstring>
 #include <initializer_list>
 
@@ -61,8 +63,9 @@ TEST_F(Orders, KeyingAddsLinesAndBackspaceTakesTheLastAway)
     removeLastLine(r);
     removeLastLine(r);  // nothing left to take
     EXPECT_EQ(r.count, 0);
-    // Kept by subtraction, so rounding may leave a trace instead of exactly 0.
-    EXPECT_NEAR(r.total, 0.0f, 1e-5f);
+    // Exactly nothing, not a rounding crumb that would print as "$ -0.00".
+    EXPECT_EQ(r.total, 0.0f);
+    EXPECT_FALSE(std::signbit(r.total));
 }
 
 TEST_F(Orders, BagsAreTakenFirstThenTheWaitingSlotsInOrder)
