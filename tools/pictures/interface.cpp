@@ -15,7 +15,7 @@ namespace {
 // middle 0.11 to 0.90 is seen, so it hangs with its rolls at top and bottom.
 void drawScroll(Canvas& c)
 {
-    const Shape paper = Box(180, 70, 1070, 630, 6);
+    const Shape paper = Box(160, 70, 1090, 630, 6);
     c.Fill(paper, [](float x, float y) {
         const float n = Noise(x, y, 90, 30) * 0.6f + Noise(x, y, 23, 31) * 0.4f;
         return Mix(Hex(0x2A1C0E), Hex(0x47301A), n);
@@ -23,11 +23,11 @@ void drawScroll(Canvas& c)
     // Darker, burnt edges.
     for (int i = 0; i < 5; ++i)
         c.Fill(Outline(paper, 12 + 14 * static_cast<float>(i)), Hex(0x120A04), 0.22f, 10);
-    c.Fill(Outline(Box(196, 86, 1054, 614, 4), 3), Hex(0x8A6A3E), 0.6f);
+    c.Fill(Outline(Box(176, 86, 1074, 614, 4), 3), Hex(0x8A6A3E), 0.6f);
     for (float y : {40.0f, 660.0f}) {
-        c.Fill(Box(172, y - 34, 1078, y + 34, 34), Vertical(y - 34, Hex(0xC9A46A), y + 34, Hex(0x5A3C1C)));
-        c.Fill(Box(190, y - 24, 1060, y - 14, 5), Hex(0xFFF0C8), 0.35f);
-        for (float x : {160.0f, 1090.0f}) {
+        c.Fill(Box(152, y - 34, 1098, y + 34, 34), Vertical(y - 34, Hex(0xC9A46A), y + 34, Hex(0x5A3C1C)));
+        c.Fill(Box(170, y - 24, 1080, y - 14, 5), Hex(0xFFF0C8), 0.35f);
+        for (float x : {140.0f, 1110.0f}) {
             c.Fill(Box(x - 22, y - 18, x + 22, y + 18, 8), Vertical(y - 18, Hex(0x7A4A22), y + 18, Hex(0x3A200C)));
             c.Fill(Circle(x + (x < 600 ? -22.0f : 22.0f), y, 26), Radial({x - 8, y - 8}, 32, Hex(0xF2D27A), Hex(0x8E6218)));
         }
@@ -54,8 +54,8 @@ void drawBag(Canvas& c)
     c.Fill(Box(60, 180, 540, 196, 6), Hex(0x6E4420), 0.6f);
     c.Fill(Box(90, 215, 510, 300, 14), Hex(0xC42A1F));
     DrawTextFit(c, {Face::SerifBold, 66, 1.0f, 4}, "QUORVEL", 300, 281, 390, Solid(Hex(0xFFF4DC)));
-    c.Fill(Circle(264, 705, 92), Hex(0xF4E3C4));
-    c.Fill(Circle(264, 705, 80), Hex(0x121212));
+    c.Fill(Box(178, 622, 350, 788, 30), Hex(0xF4E3C4));
+    c.Fill(Box(190, 634, 338, 776, 22), Hex(0x121212));
     c.Fill(Box(52, 960, 548, 990, 8), Hex(0x5A3418), 0.7f);
 }
 
@@ -94,8 +94,8 @@ void drawLargeReceipt(Canvas& c)
     const Paint label = Solid(Hex(0x5D6B82));
     const TextStyle small{Face::SansBold, 24, 0.95f, 2};
     DrawText(c, {Face::SerifBold, 34, 1.0f, 6}, "QUORVEL", 470, 168, Solid(Hex(0x6E7C94)), Align::Centre);
-    DrawText(c, small, "ORDER #", 345, 215, label, Align::Right);
-    DrawText(c, small, "TIME", 345, 273, label, Align::Right);
+    DrawText(c, small, "No.", 340, 215, label, Align::Right);
+    DrawText(c, small, "TIME", 340, 273, label, Align::Right);
     for (float x = 250; x < 690; x += 22)
         c.Fill(Box(x, 286, x + 11, 289), label);
     for (float x = 250; x < 690; x += 22)

@@ -200,17 +200,22 @@ Picture fontPicture()
             safe[static_cast<size_t>(y) * kCell + x] = safeTexel(x, y);
     Canvas canvas(kFontSize, kFontSize, kFontSize);
     drawTypeface(canvas, safe, {Face::MonoBold, 0, 0.86f, 0.0f});
-    drawTypeface(canvas, safe, {Face::SerifBold, 128, 1.15f, 0.035f});
+    drawTypeface(canvas, safe, {Face::SerifBold, 128, 1.15f, 0.05f});
     return canvas.ToPicture(kFontSize, kFontSize);
 }
 
-// A soft round particle: a bright core in a halo that fades to black before the edge.
-void drawStar(Canvas& canvas)
+// A soft round particle: the credits draw it on quads about a third of the window
+// high, so the light gathers in a small core with a faint halo and four rays, and
+// fades to black well inside the edge.
+void drawStar(Canvas& c)
 {
-    const float c = canvas.Width() / 2.0f;
-    canvas.Glow({c, c}, c * 0.98f, {0.55f, 0.55f, 0.55f});
-    canvas.Glow({c, c}, c * 0.45f, {0.6f, 0.6f, 0.6f});
-    canvas.Glow({c, c}, c * 0.16f, {0.8f, 0.8f, 0.8f});
+    const float m = c.Width() / 2.0f;
+    c.Glow({m, m}, m * 0.55f, {0.22f, 0.22f, 0.22f});
+    c.Glow({m, m}, m * 0.2f, {0.9f, 0.9f, 0.9f});
+    c.Glow({m, m}, m * 0.08f, {1.0f, 1.0f, 1.0f});
+    for (float degrees : {0.0f, 90.0f})
+        c.Fill(Rotate(Ellipse(m, m, m * 0.6f, m * 0.016f), {m, m}, degrees),
+               Radial({m, m}, m * 0.6f, {0.5f, 0.5f, 0.5f}, {0.0f, 0.0f, 0.0f}), 1.0f, m * 0.02f, Mode::Add);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The two employees of the title menu, standing full height: Tibor in the red
-// uniform and cap, waving; Ansel the cook, holding up a tray of food.
+// uniform and cap, waving; Ansel the cook, presenting the Megaburger.
 #include "pictures.h"
 #include "typefaces.h"
 
@@ -60,8 +60,19 @@ void shoe(Canvas& c, float x, float y, float toward)
     c.Fill(Box(x - 70 + toward * 40, y + 26, x + 130 * 0.9f + toward * 40 - 40, y + 40, 6), Hex(0xDADDE3));
 }
 
+// The title menu draws the employees opaque over its wallpaper, so each stands in a
+// dim spotlight of its own rather than on plain black.
+void backdrop(Canvas& c, Rgb tone)
+{
+    const float w = c.Width(), h = c.Height();
+    c.Fill(Box(0, 0, w, h), Radial({w / 2, h * 0.42f}, h * 0.62f, tone * 0.32f, tone * 0.05f));
+    c.Fill(Ellipse(w / 2, h * 0.94f, w * 0.38f, h * 0.04f), tone * 0.02f, 0.8f, 30);
+    c.Fill(Outline(Box(6, 6, w - 6, h - 6, 24), 8), tone * 0.55f);
+}
+
 void drawTibor(Canvas& c)
 {
+    backdrop(c, Hex(0x5AA0E0));
     const Look look{Hex(0xF6CBA5), Hex(0xD9976C), Hex(0x6B3B1C)};
     const Rgb red = Hex(0xE5392C), redDark = Hex(0x9C1A12);
     // Legs, shoes.
@@ -106,6 +117,7 @@ void drawTibor(Canvas& c)
 
 void drawAnsel(Canvas& c)
 {
+    backdrop(c, Hex(0xE0B45A));
     const Look look{Hex(0xB9825A), Hex(0x8A5634), Hex(0x221611)};
     const Rgb white = Hex(0xF7F6F2), whiteShade = Hex(0xC9CCD2);
     // Legs in checked cook's trousers, shoes.
@@ -138,14 +150,13 @@ void drawAnsel(Canvas& c)
     c.Fill(Capsule({585, 770}, {595, 690}, 28), Radial({580, 700}, 80, look.skin, look.skinShade));
     for (float y : {805.0f, 840.0f, 872.0f})
         c.Fill(Box(600, y - 3, 640, y + 3, 3), look.skinShade);
-    // The right arm holds up a tray of food.
-    c.Fill(Capsule({1000, 660}, {1190, 820}, 76), Linear({980, 0}, white, {1220, 0}, whiteShade));
-    c.Fill(Capsule({1190, 820}, {1330, 640}, 60), Linear({1160, 0}, look.skin, {1340, 0}, look.skinShade));
-    hand(c, {1340, 610}, 64, -70, look);
-    c.Fill(Box(1090, 520, 1660, 580, 24), Vertical(520, Hex(0xD8502F), 580, Hex(0x8E2A1B)));
-    DrawEmoji(c, U"\U0001F964", 1230, 420, 190);
-    DrawEmoji(c, U"\U0001F354", 1420, 440, 170);
-    DrawEmoji(c, U"\U0001F35F", 1580, 430, 170);
+    // The right arm held out, palm up, under the place where the title menu draws
+    // the Megaburger over this picture.
+    c.Fill(Capsule({1000, 660}, {1130, 930}, 76), Linear({980, 0}, white, {1200, 0}, whiteShade));
+    c.Fill(Capsule({1130, 930}, {1300, 955}, 60), Linear({0, 890}, look.skin, {0, 1010}, look.skinShade));
+    c.Fill(Box(1110, 880, 1180, 990, 30), Linear({1110, 0}, white, {1180, 0}, whiteShade));  // the cuff
+    c.Fill(Ellipse(1380, 950, 130, 44), Vertical(906, look.skin, 994, look.skinShade));
+    c.Fill(Capsule({1310, 925}, {1270, 885}, 24), Vertical(870, look.skin, 940, look.skinShade));  // thumb
     // Neck, head, moustache, the tall hat.
     c.Fill(Box(680, 470, 800, 600, 40), look.skinShade);
     face(c, 740, 380, 180, look, true);

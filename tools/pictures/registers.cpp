@@ -72,14 +72,23 @@ void drawColumn(Canvas& c, int column, const char* title, const Key (&keys)[N], 
 }
 
 // A wide key that names what a plain key of the keyboard does here.
-void drawCommandKey(Canvas& c, float left, float right, const char* key, const char* action)
+void drawCommandKey(Canvas& c, float left, float right, const char* key, const char* const (&action)[2])
 {
     const float top = 818, bottom = 892;
     c.Fill(Box(left + 2, top + 6, right + 2, bottom + 6, 14), Hex(0x07080B), 0.8f);
     c.Fill(Box(left, top, right, bottom, 14), Vertical(top, Hex(0x59606E), bottom, Hex(0x3C424E)));
     c.Fill(Box(left + 8, top + 5, right - 8, top + 11, 4), Hex(0xFFFFFF), 0.25f);
-    DrawText(c, {Face::SansBold, 40}, key, left + 30, top + 52, Solid(Hex(0xFFE082)));
-    DrawText(c, {Face::SansBold, 32, 0.9f}, action, right - 28, top + 50, Solid(Hex(0xE8EAF0)), Align::Right);
+    const TextStyle name{Face::SansBold, 40};
+    DrawText(c, name, key, left + 26, top + 52, Solid(Hex(0xFFE082)));
+    const float room = right - left - TextWidth(c, name, key) - 70;
+    const float middle = right - 22 - room / 2;
+    const TextStyle what{Face::SansBold, 30, 0.88f};
+    if (action[1] == nullptr) {
+        DrawTextFit(c, what, action[0], middle, top + 48, room, Solid(Hex(0xE8EAF0)));
+    } else {
+        DrawTextFit(c, what, action[0], middle, top + 33, room, Solid(Hex(0xE8EAF0)));
+        DrawTextFit(c, what, action[1], middle, top + 64, room, Solid(Hex(0xE8EAF0)));
+    }
 }
 
 void drawRegister(Canvas& c, int day, bool inUse)
@@ -92,9 +101,9 @@ void drawRegister(Canvas& c, int day, bool inUse)
     drawColumn(c, 0, "BURGERS", kBurgers, Hex(0xE5392C), Hex(0x9C1A12), day, inUse);
     drawColumn(c, 1, "SIDES", kSides, Hex(0x2DAF4B), Hex(0x15692A), day, inUse);
     drawColumn(c, 2, "DRINKS", kDrinks, Hex(0x2E6FE8), Hex(0x123B8C), day, inUse);
-    drawCommandKey(c, kPadLeft, kPadLeft + 2 * kColumnWidth + kColumnGap, "ENTER", "answer car");
+    drawCommandKey(c, kPadLeft, kPadLeft + 2 * kColumnWidth + kColumnGap, "ENTER", {"answer the car", nullptr});
     drawCommandKey(c, kPadLeft + 2 * (kColumnWidth + kColumnGap), kPadLeft + 3 * kColumnWidth + 2 * kColumnGap,
-                   "END", "close order");
+                   "END", {"close", "order"});
 
     // The cash drawer.
     c.Fill(Box(40, 930, 1020, 1032, 18), Vertical(930, Hex(0x3B4250), 1032, Hex(0x222731)));

@@ -123,8 +123,7 @@ void drawCar(Canvas& c, const Customer& who)
                    Hex(0x111111));
         break;
     case 2:  // police: a white door with a star
-        c.Fill(Box(car.frontPillar - 30, belt, car.middlePillar, 900), Hex(0xF4F6FA));
-        c.Fill(Box(car.middlePillar, belt, car.rearEnd + 40, 900), Hex(0xF4F6FA));
+        c.Fill(Box(car.frontPillar - 30, belt + 30, car.rearEnd + 40, 900), Vertical(belt, Hex(0xE6E9EE), 900, Hex(0x9CA3AE)));
         c.Fill(Star(car.middlePillar - 220, belt + 130, 62, 26, 5), Vertical(belt + 70, Hex(0xFFE27A), belt + 190, Hex(0xD49A12)));
         DrawText(c, {Face::SansBold, 56, 1.0f, 6}, "POLICE", car.middlePillar + 170, belt + 150,
                  Solid(Hex(0x1B2A6B)), Align::Centre);
@@ -186,12 +185,12 @@ void drawWindow(Canvas& c, bool closed)
     c.Fill(Outline(opening, 36), Linear({0, kTop - 18}, Hex(0xE4E8EE), {0, kTop + 40}, Hex(0x9AA1AC)));
     c.Fill(Outline(Box(kLeft - 18, kTop - 18, kRight + 18, kSill + 38, 14), 4), Hex(0x5C636E));
 
-    // The counter.
-    c.Fill(Box(0, kSill, 1200, 940), Vertical(kSill, Hex(0xC7CDD6), 940, Hex(0x5E646E)));
-    c.Fill(Box(0, kSill, 1200, kSill + 12), Hex(0xF4F7FA));
+    // The counter, in the shade: the status bar's speaker icon sits on its left end.
+    c.Fill(Box(0, kSill, 1200, 940), Vertical(kSill, Hex(0x5C636E), 940, Hex(0x1C1F24)));
+    c.Fill(Box(0, kSill, 1200, kSill + 10), Hex(0xC9CED6));
     for (int i = 0; i < 6; ++i)
         c.Fill(Box(0, kSill + 30 + 18 * static_cast<float>(i), 1200, kSill + 32 + 18 * static_cast<float>(i)),
-               Hex(0xFFFFFF), 0.12f);
+               Hex(0xFFFFFF), 0.06f);
 }
 
 void drawView(Canvas& c, const Customer* who, bool closed)
