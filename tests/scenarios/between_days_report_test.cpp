@@ -171,13 +171,18 @@ TEST(BetweenDaysScenario, WasteDecidesTheBonusOfADayWithoutOrders)
     EXPECT_EQ(second["satisfactionBonus"], 1);  // 15 points
 }
 
-TEST(BetweenDaysScenario, AwardsAndBonusOfPlayedDays)
+// Day 10 of a game loaded after day 9, with $500 in hand.
+DayPlayer DayTen(const ReplayFolder& folder)
+{
+    WriteSavedGame(folder, 9, "500");
+    return DayPlayer(folder, LoadSavedGameScript() + "press 6\npress X\npress ENTER\n");
+}
+
+TEST(BetweenDaysScenario, AFastAccurateDayEarnsItsAwardsAndBonus)
 {
     ReplayFolder folder;
-    WriteSavedGame(folder, 9, "500");
-    DayPlayer day(folder, LoadSavedGameScript() + "press 6\npress X\npress ENTER\n");
-
-    // Day 10: two orders rung up exactly as said and handed out quickly.
+    DayPlayer day = DayTen(folder);
+    // Two orders rung up exactly as said and handed out quickly.
     for (int order = 0; order < 2; ++order) {
         ASSERT_TRUE(day.waitForCar());
         const std::vector<std::string> said = day.answer();
@@ -185,33 +190,43 @@ TEST(BetweenDaysScenario, AwardsAndBonusOfPlayedDays)
         day.ringUp(said);
         day.serve(said);
     }
-    ASSERT_TRUE(day.untilDayOver());
-    json closed = day.state();
+    day.untilTenPm();
+    day.add("dump\npress ENTER\nframes 1\ndump\ndraws\npress ENTER\ndump\n");
+    const ReplayRun run = RunReplay(day.script(), true, &folder);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 4u);
+
+    const json& closed = run.lines[0];
+    ASSERT_TRUE(closed["dayOver"]);
     EXPECT_EQ(closed["day"]["ordersServed"], 2);
     EXPECT_EQ(closed["day"]["averageAccuracy"], 100);
     EXPECT_LT(closed["day"]["averageSpeed"].get<float>(), 5.6f);
     EXPECT_EQ(closed["day"]["itemsWasted"], 0);
-    const float fundsAtClosing = closed["total"]["funds"].get<float>();
+    EXPECT_FALSE(closed["day"]["customerPutOnHold"]);
 
-    day.add("press ENTER\nframes 1\n");
-    json report = day.state();
+    const json& report = run.lines[1];
     EXPECT_EQ(report["satisfactionBonus"], 9);  // 20 + 30 + 40 points
     EXPECT_EQ(report["awardMoney"], 250);
-    json draws = day.draws();
+    const json& draws = run.lines[2];
     EXPECT_TRUE(Drew(draws, "|+| Quick Response      $+ 25.00"));
     EXPECT_TRUE(Drew(draws, "|+| Attention to Detail $+150.00"));
     EXPECT_TRUE(Drew(draws, "|+| Fast Feet           $+ 75.00"));
+    EXPECT_FALSE(Drew(draws, "|+| Fast Hands          $+ 75.00"));
     EXPECT_TRUE(Drew(draws, "Day - From Awards:  $250.00"));
     EXPECT_TRUE(Drew(draws, "Average Accuracy: 100%"));
 
-    // Paid into funds on leaving the report; then a new battery, and day 11.
-    day.add("press ENTER\n");
-    json shop = day.state();
-    EXPECT_EQ(shop["total"]["funds"].get<float>(), fundsAtClosing + 250.0f);
-    day.add("press 4\npress ENTER\npress 6\npress X\npress ENTER\n");
+    // Paid into funds on leaving the report; the day's revenue stays as it closed.
+    const json& shop = run.lines[3];
+    EXPECT_EQ(shop["total"]["funds"].get<float>(), closed["total"]["funds"].get<float>() + 250.0f);
+    EXPECT_EQ(shop["day"]["revenue"], closed["day"]["revenue"]);
+}
 
-    // Day 11: the first car put on hold, the second order with one item too many
-    // (accuracy 100 and 90: exactly 95 on average), both handed out slowly.
+TEST(BetweenDaysScenario, AHeldSlowDayAtNinetyFivePercentEarnsNone)
+{
+    ReplayFolder folder;
+    DayPlayer day = DayTen(folder);
+    // The first car put on hold; the second order with one item too many
+    // (accuracy 100 and 90: exactly 95 on average); both handed out slowly.
     for (int order = 0; order < 2; ++order) {
         ASSERT_TRUE(day.waitForCar());
         if (order == 0)
@@ -223,18 +238,23 @@ TEST(BetweenDaysScenario, AwardsAndBonusOfPlayedDays)
         day.ringUp(said);
         day.serve(said, 700);
     }
-    ASSERT_TRUE(day.untilDayOver());
-    closed = day.state();
-    EXPECT_EQ(closed["dayNumber"], 11);
+    day.untilTenPm();
+    day.add("dump\npress ENTER\nframes 1\ndump\ndraws\n");
+    const ReplayRun run = RunReplay(day.script(), true, &folder);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_EQ(run.lines.size(), 3u);
+
+    const json& closed = run.lines[0];
+    ASSERT_TRUE(closed["dayOver"]);
     EXPECT_TRUE(closed["day"]["customerPutOnHold"]);
     EXPECT_EQ(closed["day"]["averageAccuracy"], 95);
     EXPECT_GT(closed["day"]["averageSpeed"].get<float>(), 5.6f);
+    EXPECT_EQ(closed["day"]["itemsWasted"], 0);
 
-    day.add("press ENTER\nframes 1\n");
-    report = day.state();
+    const json& report = run.lines[1];
     EXPECT_EQ(report["satisfactionBonus"], 8);  // 20 + 24 + 40 points
     EXPECT_EQ(report["awardMoney"], 0);
-    draws = day.draws();
+    const json& draws = run.lines[2];
     EXPECT_TRUE(Drew(draws, "AWARDS:"));
     EXPECT_FALSE(Drew(draws, "|+| Quick Response      $+ 25.00"));
     EXPECT_FALSE(Drew(draws, "|+| Attention to Detail $+150.00"));

@@ -78,16 +78,20 @@ public:
     // Runs on, looking every 10 frames, until a car waits at the speaker.
     bool waitForCar(int limit = 6000)
     {
-        std::string probe = "dump\n";
-        for (int i = 0; i < limit / 10; ++i)
-            probe += "frames 10\ndump\n";
-        const ReplayRun run = RunReplay(script_ + probe, true, &folder_);
-        for (size_t i = 0; i < run.lines.size(); ++i) {
-            if (run.lines[i]["registerState"] == 1) {
-                if (i > 0)
-                    add("frames " + std::to_string(10 * i) + "\n");
-                return true;
+        constexpr int kProbe = 1000;
+        for (int waited = 0; waited < limit; waited += kProbe) {
+            std::string probe = "dump\n";
+            for (int i = 0; i < kProbe / 10; ++i)
+                probe += "frames 10\ndump\n";
+            const ReplayRun run = RunReplay(script_ + probe, true, &folder_);
+            for (size_t i = 0; i < run.lines.size(); ++i) {
+                if (run.lines[i]["registerState"] == 1) {
+                    if (i > 0)
+                        add("frames " + std::to_string(10 * i) + "\n");
+                    return true;
+                }
             }
+            add("frames " + std::to_string(kProbe) + "\n");
         }
         return false;
     }
@@ -128,20 +132,16 @@ public:
         add("press ENTER\npress RIGHT\nframes 72\n");
     }
 
-    // Runs on until the day has closed (and no further).
-    bool untilDayOver(int limit = 30000)
+    // Runs on to the closing at 10 pm (every car served by then): the clock
+    // gains a game minute every 22 frames.
+    void untilTenPm()
     {
-        std::string probe;
-        for (int i = 0; i < limit / 100; ++i)
-            probe += "frames 100\ndump\n";
-        const ReplayRun run = RunReplay(script_ + probe, true, &folder_);
-        for (size_t i = 0; i < run.lines.size(); ++i) {
-            if (run.lines[i]["dayOver"] == true) {
-                add("frames " + std::to_string(100 * (i + 1)) + "\n");
-                return true;
-            }
-        }
-        return false;
+        const json clock = state()["clock"];
+        const float hours = clock["hours"].get<float>();
+        const bool am = clock["am"].get<bool>();
+        const float hourOfDay = am ? (hours == 12.0f ? 0.0f : hours) : (hours == 12.0f ? 12.0f : hours + 12.0f);
+        const float minutes = (22.0f - hourOfDay) * 60.0f - clock["minutes"].get<float>();
+        add("frames " + std::to_string(static_cast<int>(minutes) * 22 + 44) + "\n");
     }
 
 private:
