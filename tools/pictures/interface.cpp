@@ -54,8 +54,9 @@ void drawBag(Canvas& c)
     c.Fill(Box(60, 180, 540, 196, 6), Hex(0x6E4420), 0.6f);
     c.Fill(Box(90, 215, 510, 300, 14), Hex(0xC42A1F));
     DrawTextFit(c, {Face::SerifBold, 66, 1.0f, 4}, "QUORVEL", 300, 281, 390, Solid(Hex(0xFFF4DC)));
-    c.Fill(Box(178, 622, 350, 788, 30), Hex(0xF4E3C4));
-    c.Fill(Box(190, 634, 338, 776, 22), Hex(0x121212));
+    c.Fill(Box(170, 568, 358, 794, 26), Hex(0xF4E3C4));
+    DrawText(c, {Face::SansBold, 30, 1.0f, 6}, "BAG", 264, 602, Solid(Hex(0x7A4A22)), Align::Centre);
+    c.Fill(Box(186, 614, 342, 780, 18), Hex(0x121212));
     c.Fill(Box(52, 960, 548, 990, 8), Hex(0x5A3418), 0.7f);
 }
 

@@ -15,8 +15,7 @@
 namespace {
 
 const char* const kFontFolder = "/usr/share/fonts/truetype/dejavu/";
-const char* const kFaceFiles[] = {"DejaVuSans.ttf",     "DejaVuSans-Bold.ttf",  "DejaVuSansMono.ttf",
-                                  "DejaVuSansMono-Bold.ttf", "DejaVuSerif.ttf", "DejaVuSerif-Bold.ttf"};
+const char* const kFaceFiles[] = {"DejaVuSans-Bold.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSerif-Bold.ttf"};
 const char* const kEmojiFile = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
 
 struct Typefaces {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-enum class Face { Sans, SansBold, Mono, MonoBold, Serif, SerifBold, Count };
+enum class Face { SansBold, MonoBold, SerifBold, Count };
 
 struct TextStyle {
     Face face = Face::SansBold;
