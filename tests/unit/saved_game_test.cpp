@@ -386,3 +386,13 @@ TEST_F(SavedGame, AnOverlongValueIsOneBadValue)
     EXPECT_LE(game.headsetBattery, 100.0f);
     EXPECT_GE(dayStats.dayNumber, 1);
 }
+
+TEST_F(SavedGame, OnlyAFileIsASavedGameToLoad)
+{
+    EXPECT_FALSE(SavedGameExists());
+    fs::create_directory("SavedGame.txt");
+    EXPECT_FALSE(SavedGameExists());
+    fs::remove("SavedGame.txt");
+    writeSavedGame("1\n");
+    EXPECT_TRUE(SavedGameExists());
+}
