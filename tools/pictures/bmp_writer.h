@@ -14,5 +14,5 @@ struct Picture {
 // The BMP bytes: rows bottom first, blue-green-red, each padded to 4 bytes.
 std::vector<uint8_t> EncodeBmp(const Picture& picture);
 
-// False when the file cannot be written.
+// Writes EncodeBmp's bytes; false when the file cannot be written.
 bool WriteBmp(const std::string& path, const Picture& picture);

@@ -74,8 +74,6 @@ public:
     float Width() const { return static_cast<float>(pixelWidth_) / scale_; }
     float Height() const { return static_cast<float>(pixelHeight_) / scale_; }
     float Scale() const { return scale_; }  // pixels per design unit
-    int PixelWidth() const { return pixelWidth_; }
-    int PixelHeight() const { return pixelHeight_; }
 
     // feather widens the soft edge to that many design units (shadows and glows).
     void Fill(const Shape& shape, const Paint& paint, float opacity = 1.0f, float feather = 0.0f,
@@ -95,7 +93,6 @@ public:
     void Blend(int x, int y, Rgb colour, float alpha, Mode mode = Mode::Over);
     // Scales every pixel (pictures that the game draws twice over, additively).
     void Dim(float factor);
-    Rgb At(int x, int y) const { return pixels_[static_cast<size_t>(y) * pixelWidth_ + x]; }
 
     // Area-resampled to the picture's size, then rounded to 8 bits.
     Picture ToPicture(int width, int height) const;

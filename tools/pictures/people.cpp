@@ -36,8 +36,7 @@ void face(Canvas& c, float x, float y, float r, const Look& look, bool moustache
         const float ex = x + side * r * 0.36f, ey = y - r * 0.02f;
         c.Fill(Ellipse(ex, ey, r * 0.1f, r * 0.15f), Hex(0x1E1712));
         c.Fill(Circle(ex + r * 0.03f, ey - r * 0.05f, r * 0.035f), Hex(0xFFFFFF));
-        c.Fill(Capsule({ex - r * 0.15f, ey - r * 0.27f + side * r * 0.0f}, {ex + r * 0.13f, ey - r * 0.3f}, r * 0.045f),
-               look.hair);
+        c.Fill(Capsule({ex - r * 0.15f, ey - r * 0.27f}, {ex + r * 0.13f, ey - r * 0.3f}, r * 0.045f), look.hair);
         c.Fill(Circle(ex + side * r * 0.12f, y + r * 0.33f, r * 0.15f), Hex(0xFF7A7A), 0.28f, r * 0.08f);  // cheeks
     }
     c.Fill(Ellipse(x, y + r * 0.2f, r * 0.11f, r * 0.09f), look.skinShade);  // nose
@@ -57,7 +56,7 @@ void shoe(Canvas& c, float x, float y, float toward)
 {
     c.Fill(Union(Ellipse(x + toward * 40, y, 95, 42), Box(x - 60, y - 42, x + 50, y + 10, 20)),
            Vertical(y - 42, Hex(0x4A4E57), y + 42, Hex(0x16181C)));
-    c.Fill(Box(x - 70 + toward * 40, y + 26, x + 130 * 0.9f + toward * 40 - 40, y + 40, 6), Hex(0xDADDE3));
+    c.Fill(Box(x - 70 + toward * 40, y + 26, x + 77 + toward * 40, y + 40, 6), Hex(0xDADDE3));  // the sole
 }
 
 // The title menu draws the employees opaque over its wallpaper, so each stands in a
