@@ -12,6 +12,8 @@ constexpr int kRedFlashFrames = 75;
 constexpr int kDoorClosed = 32;
 constexpr int kBagPicture = 50;
 constexpr int kReceiptOnBag = 51;
+// What Enter does for a car whose order no bag holds (19 characters fit the panel).
+constexpr const char* kWaveOnHint = "<enter> waves it on";
 
 int windowPicture()
 {
@@ -51,7 +53,7 @@ void HandOutView(int offset)
         PrintText(offset + 445, 255, "White", 0, "bag with completed");
         PrintText(offset + 445, 240, "White", 0, "order");
         if (carWithoutReceipt)
-            PrintText(offset + 439, 200, "Yellow", 0, "<enter> waves car on");
+            PrintText(offset + 445, 200, "Yellow", 0, kWaveOnHint);
     } else {
         SetBlending(true);
         DrawSpriteAtPixel("White", kBagPicture, offset + 536, 300, 1.8f);

@@ -75,7 +75,7 @@ TEST(DayWindow, ACarWithoutAReceiptIsWavedOnWithEnter)
     // Still keying its order: not stuck yet.
     ReplayRun open = RunReplay(answered + "press LEFT\nframes 72\ndraws\npress ENTER\ndump\n");
     ASSERT_EQ(open.exitCode, 0) << open.err;
-    EXPECT_TRUE(FindText(open.lines[0], "<enter> waves car on").is_null());
+    EXPECT_TRUE(FindText(open.lines[0], "<enter> waves it on").is_null());
     EXPECT_FALSE(open.lines[1]["carWithoutReceipt"]);
     EXPECT_EQ(open.lines[1]["customersServed"], 0);
 
@@ -90,7 +90,7 @@ TEST(DayWindow, ACarWithoutAReceiptIsWavedOnWithEnter)
     const int picture = stuck["customers"][0]["picture"];
     EXPECT_FALSE(FindSprite(run.lines[1], 33 + picture).is_null());  // the car, not the closed door
     EXPECT_TRUE(FindSprite(run.lines[1], 32).is_null());
-    EXPECT_FALSE(FindText(run.lines[1], "<enter> waves car on").is_null());
+    EXPECT_FALSE(FindText(run.lines[1], "<enter> waves it on").is_null());
 
     const json& waved = run.lines[2];
     EXPECT_EQ(waved["customersServed"], 1);
@@ -102,5 +102,5 @@ TEST(DayWindow, ACarWithoutAReceiptIsWavedOnWithEnter)
     EXPECT_EQ(waved["day"]["orderIndex"], 0);
     EXPECT_EQ(F(waved["day"]["revenue"]), 0.0f);
     EXPECT_FALSE(FindSprite(run.lines[3], 32).is_null());
-    EXPECT_TRUE(FindText(run.lines[3], "<enter> waves car on").is_null());
+    EXPECT_TRUE(FindText(run.lines[3], "<enter> waves it on").is_null());
 }
