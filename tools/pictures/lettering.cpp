@@ -205,17 +205,14 @@ Picture fontPicture()
 }
 
 // A soft round particle: the credits draw it on quads about a third of the window
-// high, so the light gathers in a small core with a faint halo and four rays, and
-// fades to black well inside the edge.
+// high, so the light gathers in a small bright core with a faint halo and fades to
+// black well inside the edge.
 void drawStar(Canvas& c)
 {
     const float m = c.Width() / 2.0f;
-    c.Glow({m, m}, m * 0.55f, {0.22f, 0.22f, 0.22f});
-    c.Glow({m, m}, m * 0.2f, {0.9f, 0.9f, 0.9f});
-    c.Glow({m, m}, m * 0.08f, {1.0f, 1.0f, 1.0f});
-    for (float degrees : {0.0f, 90.0f})
-        c.Fill(Rotate(Ellipse(m, m, m * 0.6f, m * 0.016f), {m, m}, degrees),
-               Radial({m, m}, m * 0.6f, {0.5f, 0.5f, 0.5f}, {0.0f, 0.0f, 0.0f}), 1.0f, m * 0.02f, Mode::Add);
+    c.Glow({m, m}, m * 0.6f, {0.25f, 0.25f, 0.25f});
+    c.Glow({m, m}, m * 0.24f, {0.9f, 0.9f, 0.9f});
+    c.Glow({m, m}, m * 0.1f, {1.0f, 1.0f, 1.0f});
 }
 
 }  // namespace
