@@ -80,7 +80,7 @@ void drawCar(Canvas& c, const Customer& who)
     c.Fill(Arc(car.frontPillar + 120, belt + 40, 110, 200, 300, 22), Hex(0x15171B));   // steering wheel
     if (!who.passenger.empty())
         DrawEmoji(c, who.passenger, car.middlePillar + 170, belt - 95, 210);
-    DrawEmoji(c, who.driver, who.driverX, belt - 118, 340);
+    DrawEmoji(c, who.driver, who.driverX, belt - 140, 320);
 
     // The body around the windows.
     std::vector<Point> outline;
