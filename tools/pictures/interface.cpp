@@ -95,8 +95,8 @@ void drawLargeReceipt(Canvas& c)
     const Paint label = Solid(Hex(0x5D6B82));
     const TextStyle small{Face::SansBold, 24, 0.95f, 2};
     DrawText(c, {Face::SerifBold, 34, 1.0f, 6}, "QUORVEL", 470, 168, Solid(Hex(0x6E7C94)), Align::Centre);
-    DrawText(c, small, "No.", 340, 215, label, Align::Right);
-    DrawText(c, small, "TIME", 340, 273, label, Align::Right);
+    DrawText(c, small, "No.", 340, 220, label, Align::Right);
+    DrawText(c, small, "TIME", 340, 278, label, Align::Right);
     for (float x = 250; x < 690; x += 22)
         c.Fill(Box(x, 286, x + 11, 289), label);
     for (float x = 250; x < 690; x += 22)
