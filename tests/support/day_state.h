@@ -1,11 +1,13 @@
 // Fresh game state for unit tests of the day's rules: no OpenGL, nothing
 // recorded, the generator at its start.
 #pragma once
+#include "dayend/between_days.h"
 #include "model/game_state.h"
 #include "model/key_latches.h"
 #include "model/random.h"
 #include "render/draw_log.h"
 #include "render/render_state.h"
+#include "shell/screen_flags.h"
 #include "stats/stats.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,8 @@ protected:
         renderState.useGL = false;
         drawLog.enabled = false;
         drawLog.records.clear();
+        screenFlags = ScreenFlags{};
+        betweenDays = BetweenDaysState{};
     }
     // A customer at the back of the queue who wants these items.
     static Customer& AddCustomer(std::initializer_list<int> items)

@@ -13,7 +13,6 @@ protected:
     void SetUp() override
     {
         DayState::SetUp();
-        screenFlags = ScreenFlags{};
         screenFlags.titleMenuActive = false;
     }
     bool keys[256] = {};

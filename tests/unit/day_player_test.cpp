@@ -257,17 +257,17 @@ void CheckRules(int frame)
 
 }  // namespace
 
-class DayPlayer : public DayState {};
+namespace {
+class PlayedDays : public DayState {};
+}  // namespace
 
-TEST_F(DayPlayer, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
+TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
 {
     Tally tally;
     for (unsigned seed : {11u, 12u, 13u}) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Reset();
-        screenFlags = ScreenFlags{};
         screenFlags.titleMenuActive = false;
-        betweenDays = BetweenDaysState{};
         if (seed == 12)
             game.gameOptions = Option::FiveMinuteDays;  // and no slides
         Player player(seed);
