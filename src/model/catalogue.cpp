@@ -40,9 +40,9 @@ ItemCategory itemCategory(int number)
 OrderItem makeOrderItem(int number)
 {
     OrderItem item;
-    if (const MenuItemSpec* spec = menuItem(number)) {
-        std::strncpy(item.name, spec->name, sizeof item.name - 1);
-        item.price = spec->price;
+    if (const MenuItemSpec* entry = menuItem(number)) {
+        std::strncpy(item.name, entry->name, sizeof item.name - 1);
+        item.price = entry->price;
     }
     return item;
 }
@@ -50,8 +50,8 @@ OrderItem makeOrderItem(int number)
 const char* shortName(const char* displayName)
 {
     if (displayName != nullptr)
-        for (const MenuItemSpec& spec : kMenu)
-            if (std::strcmp(spec.name, displayName) == 0)
-                return spec.shortName;
+        for (const MenuItemSpec& entry : kMenu)
+            if (std::strcmp(entry.name, displayName) == 0)
+                return entry.shortName;
     return "IHateFrogs";
 }

@@ -12,13 +12,13 @@ GameState::GameState()
 void recomputeCookRates(const UpgradeLevels& levels)
 {
     for (int i = 0; i < kMenuItemCount; ++i) {
-        const MenuItemSpec& spec = kMenu[i];
+        const MenuItemSpec& entry = kMenu[i];
         int level = 0;
-        switch (spec.category) {
+        switch (entry.category) {
         case ItemCategory::Burger: level = levels.burgers; break;
         case ItemCategory::Side: level = levels.sides; break;
         case ItemCategory::Drink: level = levels.drinks; break;
         }
-        game.cookRateTable[i] = spec.baseCookRate + spec.cookRateStep * static_cast<float>(level);
+        game.cookRateTable[i] = entry.baseCookRate + entry.cookRateStep * static_cast<float>(level);
     }
 }

@@ -5,14 +5,14 @@
 
 void queueCookJob(int itemNumber)
 {
-    const MenuItemSpec* spec = menuItem(itemNumber);
-    if (spec == nullptr || game.kitchenQueueCount < 0 ||
+    const MenuItemSpec* entry = menuItem(itemNumber);
+    if (entry == nullptr || game.kitchenQueueCount < 0 ||
         game.kitchenQueueCount >= kKitchenQueueCapacity)
         return;
     CookJob& job = game.kitchenQueue[game.kitchenQueueCount];
     job.rate = game.cookRateTable[itemNumber - 1];
     job.item = itemNumber;
-    job.name = spec->name;
+    job.name = entry->name;
     job.active = true;
     job.warning = false;
     job.progress = 0.0f;
