@@ -93,6 +93,7 @@ void slideStep()
 
     const int step = slide.side * kSlideStep;
     if (!g.slideReverse) {
+        // 71 steps of 9 from 0 reach 639, past 630; the frame drawn there is the last.
         const bool arrived = slide.side < 0 ? x < 1 - kViewWidth : x >= kViewWidth;
         if (arrived) {
             g.inGameView = slide.to;
@@ -116,6 +117,8 @@ void switchViewKeys(const bool* keys)
     GameState& g = game;
     const bool left = KeyPressedOnce(keys, kLeft, Latch::Left);
     const bool right = KeyPressedOnce(keys, kRight, Latch::Right);
+    if (g.inGameView < Register || g.inGameView > 8)
+        return;
     const bool smooth = (g.gameOptions & Option::SmoothTransitions) != 0;
     if (!smooth) {
         if (g.inGameView > Window)
