@@ -23,19 +23,6 @@ protected:
 
 }  // namespace
 
-TEST_F(DayClock, TenMinuteDaysTakeTwentyTwoFramesAMinute)
-{
-    Frames(21);
-    EXPECT_TRUE(ClockIs(6, 0, true));
-    Frames(1);
-    EXPECT_TRUE(ClockIs(6, 1, true));
-    EXPECT_EQ(game.gameClock.seconds, 0.0f);  // the excess over 60 is dropped
-    Frames(1320 - 22);
-    EXPECT_TRUE(ClockIs(7, 0, true));
-    EXPECT_LT(game.headsetBattery, 100.0f - 1320 * 81 / 200000.0f + 0.001f);
-    EXPECT_GT(game.headsetBattery, 100.0f - 1320 * 130 / 200000.0f - 0.001f);
-}
-
 TEST_F(DayClock, FiveMinuteDaysTakeThirtyNineFramesAMinuteAndDrainTwiceAsFast)
 {
     game.gameOptions |= Option::FiveMinuteDays;

@@ -1,12 +1,12 @@
-// The in-game controller frame by frame: the start of a day, the arrows without
-// slides, and which press each key uses up.
+// The in-game controller frame by frame: the start of a day, and which press
+// each key uses up.
 #include "shell/screen_flags.h"
 #include "sim/in_game_controller.h"
 #include "support/day_state.h"
 
 namespace {
 
-constexpr int kEnter = 13, kShift = 16, kDelete = 46, kLeft = 37, kRight = 39;
+constexpr int kEnter = 13, kShift = 16, kDelete = 46;
 
 class Controller : public DayState {
 protected:
@@ -52,25 +52,6 @@ TEST_F(Controller, TheFirstFrameStartsTheDayWithFullSatisfactionOrHalf)
     Frame();
     EXPECT_EQ(game.customerSatisfaction, 50.0f);
     EXPECT_FALSE(game.applySatisfactionHandicap);  // only on a new game's first frame
-}
-
-TEST_F(Controller, WithoutSmoothTransitionsTheArrowsSwitchAtOnceOneViewAPress)
-{
-    game.gameOptions = 0;
-    Press(kRight);
-    EXPECT_EQ(game.inGameView, 1);
-    keys[kRight] = true;
-    Frame(10);
-    EXPECT_EQ(game.inGameView, 2);
-    keys[kRight] = false;
-    Frame();
-    Press(kRight);
-    EXPECT_EQ(game.inGameView, 0);
-    Press(kLeft);
-    EXPECT_EQ(game.inGameView, 2);
-    keys[kLeft] = keys[kRight] = true;  // Left, then Right, in one frame
-    Frame();
-    EXPECT_EQ(game.inGameView, 2);
 }
 
 TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
