@@ -3,32 +3,15 @@
 // saving screen and the bulletin, drawn with OpenGL (a software renderer on a
 // machine without a GPU) or as logic alone (--no-gl).
 //   quorvel-bench-between-days-frames [--no-gl] [frames per case]   (run from a folder holding Images/)
+#include "frame_bench.h"
+
 #include "dayend/between_days.h"
 #include "model/catalogue.h"
 #include "model/game_state.h"
-#include "render/render_state.h"
-#include "render/textures.h"
-#include "shell/frame_loop.h"
-#include "shell/platform.h"
 #include "shell/screen_flags.h"
 #include "stats/stats.h"
 
-#include <GL/gl.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
-
 namespace {
-
-void finishFrame()
-{
-    SwapGameWindow();
-    glFinish();  // count the rasterising, not only the submission
-}
 
 void fillReceipt(Receipt& receipt, int items)
 {
@@ -82,48 +65,22 @@ struct Case {
     int dayNumber;  // the day just closed
 };
 
-void measure(const Case& c, int frames, bool withGL)
+void measure(const Case& c, const BenchOptions& options)
 {
     game.betweenDaysStage = c.stage;
     dayStats.dayNumber = c.dayNumber;
     betweenDays.report = ReportView{};
     betweenDays.report.expanded = c.expanded;
-    std::vector<double> ms;
-    for (int f = 0; f < frames + 20; ++f) {
-        const auto start = std::chrono::steady_clock::now();
-        FramePass();
-        const auto end = std::chrono::steady_clock::now();
-        if (f >= 20)  // after the caches are warm
-            ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
-    }
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-28s %s  median %7.3f ms  p99 %7.3f ms  worst %7.3f ms\n", c.name,
-                withGL ? "GL   " : "no GL", ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back());
+    MeasureFrames(c.name, options, [] {});
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    bool withGL = true;
-    int frames = 1000;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--no-gl") == 0)
-            withGL = false;
-        else
-            frames = std::max(10, std::atoi(argv[i]));
-    }
-    renderState.useGL = withGL;
-    if (withGL) {
-        UseOffscreenWindow();
-        if (!CreateGameWindow("Quorvel (esc to exit, tab to pause)", 800, 600, 32))
-            return 1;
-        presentFrame = finishFrame;
-    } else {
-        ResizeScene(800, 600);
-        if (!InitRenderer(1) && !InitRenderer(2))
-            return 1;
-    }
+    BenchOptions options;
+    if (!StartBench(argc, argv, options))
+        return 1;
     closedDay();
     const uint32_t everyLine = (1u << kReportSlots) - 1;
     const Case cases[] = {
@@ -135,8 +92,8 @@ int main(int argc, char** argv)
         {"bulletin after day 7", 4, 0, 7},
     };
     for (const Case& c : cases)
-        measure(c, frames, withGL);
-    if (withGL)
+        measure(c, options);
+    if (options.withGL)
         DestroyGameWindow();
     return 0;
 }
