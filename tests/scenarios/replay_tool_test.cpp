@@ -170,3 +170,21 @@ TEST(ReplayShot, ThePauseScreenShowsItsTextWhereTheDrawsPutIt)
             stray += shot.brightness(x, y) > 30;
     EXPECT_EQ(stray, 0);
 }
+
+TEST(ReplayDump, TheStarFieldMovesOnlyWhileTheCreditsShow)
+{
+    ReplayRun run = RunReplay("dump\nframes 5\ndump\ndown C\nframes 300\nup C\nframes 10\ndump\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json& seeded = run.lines[0]["starField"];
+    EXPECT_EQ(seeded["tilt"], 0);
+    ASSERT_EQ(seeded["stars"].size(), 50u);
+    EXPECT_EQ(seeded["stars"][0]["distance"], 0);
+    EXPECT_EQ(seeded["stars"][49]["distance"], 4.9);
+    EXPECT_EQ(run.lines[1]["starField"], seeded);  // the title menu leaves it alone
+    const json& credits = run.lines[2];
+    ASSERT_EQ(credits["screen"], "credits");
+    EXPECT_LT(credits["starField"]["tilt"].get<double>(), 0.0);  // half a degree a frame
+    // Half a turn of spin a frame: fifty stars of 0.01 each.
+    EXPECT_NEAR(credits["starField"]["spin"].get<double>() / -credits["starField"]["tilt"].get<double>(),
+                1.0, 0.01);
+}

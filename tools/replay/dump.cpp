@@ -2,8 +2,10 @@
 #include "dump.h"
 
 #include "json_values.h"
+#include "model/key_latches.h"
 #include "model/random.h"
 #include "render/draw_log.h"
+#include "render/scene.h"
 #include "shell/screen_flags.h"
 #include "shell/shell_state.h"
 
@@ -25,6 +27,18 @@ void DumpShell(json& state)
     state["loadGameRequested"] = f.loadGameRequested;
     state["screen"] = ScreenName(CurrentScreen(shell.escapePressed));
     state["rng"] = rngState;
+    state["tabLatch"] = shell.tabLatch;
+    state["keyLatches"] = keyLatches;
+
+    json stars = json::array();
+    for (const StarParticle& star : starField.stars)
+        stars.push_back({{"red", star.red},
+                         {"green", star.green},
+                         {"blue", star.blue},
+                         {"distance", JsonFloat(star.distance)},
+                         {"angle", JsonFloat(star.angle)}});
+    state["starField"] = {{"tilt", JsonFloat(starField.tilt)}, {"spin", JsonFloat(starField.spin)},
+                          {"stars", stars}};
 }
 
 json DumpState(long long frame)
