@@ -227,22 +227,17 @@ void drawTray(Canvas& c)
     c.Fill(Box(40, 52, 950, 64, 6), Hex(0xFFFFFF), 0.25f);
 }
 
-PictureJob job(const char* file, int width, int height, float w, float h, std::function<void(Canvas&)> draw)
-{
-    return {file, width, height, w, h, std::move(draw), nullptr};
-}
-
 }  // namespace
 
 std::vector<PictureJob> FoodPictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back(job("Tray.bmp", 256, 128, 0.99f, 0.45f, drawTray));
-    jobs.push_back(job("Megaburger.bmp", 128, 128, 0.4f, 0.42f, drawMegaburger));
-    jobs.push_back(job("Cheeseburger.bmp", 128, 128, 0.4f, 0.3f, drawCheeseburger));
-    jobs.push_back(job("Hamburger.bmp", 128, 64, 0.4f, 0.25f, drawHamburger));
-    jobs.push_back(job("Fries.bmp", 128, 128, 0.38f, 0.47f, drawFries));
-    jobs.push_back(job("CheeseSticks.bmp", 128, 128, 0.38f, 0.46f, drawCheeseSticks));
+    jobs.push_back(DrawnPicture("Tray.bmp", 256, 128, 0.99f, 0.45f, drawTray));
+    jobs.push_back(DrawnPicture("Megaburger.bmp", 128, 128, 0.4f, 0.42f, drawMegaburger));
+    jobs.push_back(DrawnPicture("Cheeseburger.bmp", 128, 128, 0.4f, 0.3f, drawCheeseburger));
+    jobs.push_back(DrawnPicture("Hamburger.bmp", 128, 64, 0.4f, 0.25f, drawHamburger));
+    jobs.push_back(DrawnPicture("Fries.bmp", 128, 128, 0.38f, 0.47f, drawFries));
+    jobs.push_back(DrawnPicture("CheeseSticks.bmp", 128, 128, 0.38f, 0.46f, drawCheeseSticks));
     const Drink drinks[] = {
         {"CocaCola.bmp", {"COKE", nullptr}, Hex(0xEE2A33), Hex(0x8E0A12), U""},
         {"GrapeSoda.bmp", {"GRAPE", nullptr}, Hex(0x9B4FD8), Hex(0x47177A), U"\U0001F347"},
@@ -252,6 +247,6 @@ std::vector<PictureJob> FoodPictures()
         {"Lemonade.bmp", {"LEMON", "ADE"}, Hex(0xF5CC1E), Hex(0xB08400), U"\U0001F34B"},
     };
     for (const Drink& d : drinks)
-        jobs.push_back(job(d.file, 64, 128, 0.27f, 0.67f, [d](Canvas& c) { drawDrink(c, d); }));
+        jobs.push_back(DrawnPicture(d.file, 64, 128, 0.27f, 0.67f, [d](Canvas& c) { drawDrink(c, d); }));
     return jobs;
 }

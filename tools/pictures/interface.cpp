@@ -203,27 +203,22 @@ void drawUpgrade(Canvas& c, const Upgrade& u)
     c.Dim(0.8f);
 }
 
-PictureJob job(const char* file, int width, int height, float w, float h, std::function<void(Canvas&)> draw)
-{
-    return {file, width, height, w, h, std::move(draw), nullptr};
-}
-
 }  // namespace
 
 std::vector<PictureJob> InterfacePictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back(job("Scroll.bmp", 512, 512, 1.25f, 0.7f, drawScroll));
-    jobs.push_back(job("Bag3.bmp", 128, 256, 0.6f, 1.0f, drawBag));
-    jobs.push_back(job("Receipt - on bag.bmp", 128, 128, 0.7f, 1.02f, drawSmallReceipt));
-    jobs.push_back(job("Receipt - on view.bmp", 512, 512, 0.92f, 0.96f, drawLargeReceipt));
-    jobs.push_back(job("Onhold Receipts2.bmp", 512, 256, 1.0f, 0.75f, drawOnHoldRail));
-    jobs.push_back(job("NextView.bmp", 64, 32, 0.4f, 0.25f, [](Canvas& c) { drawArrow(c, true); }));
-    jobs.push_back(job("PrevView.bmp", 64, 32, 0.4f, 0.25f, [](Canvas& c) { drawArrow(c, false); }));
-    jobs.push_back(job("BatteryPower.bmp", 128, 32, 0.6f, 0.11f, drawPowerBar));
-    jobs.push_back(job("CustomerAlerton.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::On); }));
-    jobs.push_back(job("CustomerAlertoff.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::Off); }));
-    jobs.push_back(job("CustomerAlerthold.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::Hold); }));
+    jobs.push_back(DrawnPicture("Scroll.bmp", 512, 512, 1.25f, 0.7f, drawScroll));
+    jobs.push_back(DrawnPicture("Bag3.bmp", 128, 256, 0.6f, 1.0f, drawBag));
+    jobs.push_back(DrawnPicture("Receipt - on bag.bmp", 128, 128, 0.7f, 1.02f, drawSmallReceipt));
+    jobs.push_back(DrawnPicture("Receipt - on view.bmp", 512, 512, 0.92f, 0.96f, drawLargeReceipt));
+    jobs.push_back(DrawnPicture("Onhold Receipts2.bmp", 512, 256, 1.0f, 0.75f, drawOnHoldRail));
+    jobs.push_back(DrawnPicture("NextView.bmp", 64, 32, 0.4f, 0.25f, [](Canvas& c) { drawArrow(c, true); }));
+    jobs.push_back(DrawnPicture("PrevView.bmp", 64, 32, 0.4f, 0.25f, [](Canvas& c) { drawArrow(c, false); }));
+    jobs.push_back(DrawnPicture("BatteryPower.bmp", 128, 32, 0.6f, 0.11f, drawPowerBar));
+    jobs.push_back(DrawnPicture("CustomerAlerton.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::On); }));
+    jobs.push_back(DrawnPicture("CustomerAlertoff.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::Off); }));
+    jobs.push_back(DrawnPicture("CustomerAlerthold.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::Hold); }));
     const Upgrade upgrades[] = {
         {"Upgrade - drinks.bmp", {"FASTER", "DRINKS"}, Hex(0x3D8BFF), U"\U0001F964", U"\u26A1"},
         {"Upgrade - burgers.bmp", {"FASTER", "BURGERS"}, Hex(0xFF5A3C), U"\U0001F354", U"\u26A1"},
@@ -233,6 +228,6 @@ std::vector<PictureJob> InterfacePictures()
         {"Upgrade - save-exit.bmp", {"SAVE / EXIT", nullptr}, Hex(0x8A9BB5), U"\U0001F4BE", U"\U0001F6AA"},
     };
     for (const Upgrade& u : upgrades)
-        jobs.push_back(job(u.file, 256, 256, 1.0f, 1.0f, [u](Canvas& c) { drawUpgrade(c, u); }));
+        jobs.push_back(DrawnPicture(u.file, 256, 256, 1.0f, 1.0f, [u](Canvas& c) { drawUpgrade(c, u); }));
     return jobs;
 }

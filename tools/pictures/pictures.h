@@ -18,6 +18,13 @@ struct PictureJob {
     std::function<Picture()> make;  // instead of draw, for pictures made pixel by pixel
 };
 
+// A picture drawn on a canvas of width x height pixels, shown at w : h on screen.
+inline PictureJob DrawnPicture(const char* file, int width, int height, float w, float h,
+                               std::function<void(Canvas&)> draw)
+{
+    return {file, width, height, w, h, std::move(draw), nullptr};
+}
+
 // Draws a job's picture.
 Picture MakePicture(const PictureJob& job);
 
