@@ -235,6 +235,35 @@ void wasteRows(ReportList& list, const Stats& stats)
     list.endDetails();
 }
 
+// The collapsible lines of one record's section, and the slots they use.
+struct Section {
+    bool ofDay;
+    int biggest, drinks, burgers, sides, wasted;
+    const char* sidesFormat;  // the day's has one blank more before the count
+};
+constexpr Section kDaySection{true, Slot::DayBiggest, Slot::DayDrinks, Slot::DayBurgers,
+                              Slot::DaySides, Slot::DayWasted, "|+| # sides sold:   %d"};
+constexpr Section kTotalSection{false, Slot::TotalBiggest, Slot::TotalDrinks, Slot::TotalBurgers,
+                                Slot::TotalSides, Slot::TotalWasted, "|+| # sides sold:  %d"};
+
+// Biggest order, sold counts by category with their item lines, orders and
+// items wasted, for the day or the lifetime record.
+template <class Stats>
+void recordLines(ReportList& list, const Stats& stats, const Section& section, int drinks, int burgers,
+                 int sides)
+{
+    biggestOrderLines(list, section.biggest, stats.biggestOrderItems, stats.biggestOrder);
+    if (list.header(section.drinks, "|+| # drinks sold:  %d", drinks))
+        soldRows(list, kDrinkRows, stats.drinksSold, drinks, section.ofDay);
+    if (list.header(section.burgers, "|+| # burgers sold: %d", burgers))
+        soldRows(list, kBurgerRows, stats.burgersSold, burgers, section.ofDay);
+    if (list.header(section.sides, section.sidesFormat, sides))
+        soldRows(list, kSideRows, stats.sidesSold, sides, section.ofDay);
+    list.line("# orders: %4d", stats.ordersServed);
+    if (list.header(section.wasted, "|+| # items wasted: %3d", stats.itemsWasted))
+        wasteRows(list, stats);
+}
+
 void fastestOrderLine(ReportList& list, int slot, const char* format, float seconds)
 {
     if (!list.header(slot, format, seconds))
@@ -357,16 +386,7 @@ ReportLayout DrawEndOfDayReport(const bool* keys, float satisfactionBonus)
     list.colour("Blue");
     list.text("DAY results");
     list.colour("White");
-    biggestOrderLines(list, Slot::DayBiggest, day.biggestOrderItems, day.biggestOrder);
-    if (list.header(Slot::DayDrinks, "|+| # drinks sold:  %d", dayDrinks))
-        soldRows(list, kDrinkRows, day.drinksSold, dayDrinks, true);
-    if (list.header(Slot::DayBurgers, "|+| # burgers sold: %d", dayBurgers))
-        soldRows(list, kBurgerRows, day.burgersSold, dayBurgers, true);
-    if (list.header(Slot::DaySides, "|+| # sides sold:   %d", daySides))
-        soldRows(list, kSideRows, day.sidesSold, daySides, true);
-    list.line("# orders: %4d", day.ordersServed);
-    if (list.header(Slot::DayWasted, "|+| # items wasted: %3d", day.itemsWasted))
-        wasteRows(list, day);
+    recordLines(list, day, kDaySection, dayDrinks, dayBurgers, daySides);
     // A day without orders has no averages (0 / 0).
     if (std::isnan(day.averageAccuracy))
         list.text("Average Accuracy: n/a");
@@ -381,16 +401,7 @@ ReportLayout DrawEndOfDayReport(const bool* keys, float satisfactionBonus)
     list.colour("Blue");
     list.text("TOTAL results");
     list.colour("White");
-    biggestOrderLines(list, Slot::TotalBiggest, total.biggestOrderItems, total.biggestOrder);
-    if (list.header(Slot::TotalDrinks, "|+| # drinks sold:  %d", totalDrinks))
-        soldRows(list, kDrinkRows, total.drinksSold, totalDrinks, false);
-    if (list.header(Slot::TotalBurgers, "|+| # burgers sold: %d", totalBurgers))
-        soldRows(list, kBurgerRows, total.burgersSold, totalBurgers, false);
-    if (list.header(Slot::TotalSides, "|+| # sides sold:  %d", totalSides))
-        soldRows(list, kSideRows, total.sidesSold, totalSides, false);
-    list.line("# orders: %4d", total.ordersServed);
-    if (list.header(Slot::TotalWasted, "|+| # items wasted: %3d", total.itemsWasted))
-        wasteRows(list, total);
+    recordLines(list, total, kTotalSection, totalDrinks, totalBurgers, totalSides);
     list.text("");
 
     list.colour("Cyan");
