@@ -5,11 +5,11 @@
 //   quorvel-bench-between-days-frames [--no-gl] [frames per case]   (run from a folder holding Images/)
 #include "frame_bench.h"
 
-#include "dayend/between_days.h"
+#include "rules/between_days.h"
 #include "model/catalogue.h"
 #include "model/game_state.h"
-#include "shell/screen_flags.h"
-#include "stats/stats.h"
+#include "model/screen_flags.h"
+#include "model/stats.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void closedDay()
     game.applySatisfactionHandicap = false;
     game.dayOver = true;
     game.headsetBattery = 64.0f;
-    DayStats& day = dayStats;
+    DayStats& day = day.stats;
     day.dayNumber = 8;
     day.revenue = 412.35f;
     day.ordersServed = 27;
@@ -44,7 +44,7 @@ void closedDay()
     day.sidesSold = {14, 9, 8, 6};
     day.drinksWasted = {1, 0, 0, 1, 0, 0};
     day.sidesWasted = {0, 2, 0, 0};
-    TotalStats& total = totalStats;
+    TotalStats& total = game.totals;
     total = TotalStats{};
     total.funds = 2315.8f;
     total.bestDayRevenue = 412.35f;
@@ -68,9 +68,9 @@ struct Case {
 void measure(const Case& c, const BenchOptions& options)
 {
     game.betweenDaysStage = c.stage;
-    dayStats.dayNumber = c.dayNumber;
-    betweenDays.report = ReportView{};
-    betweenDays.report.expanded = c.expanded;
+    day.stats.dayNumber = c.dayNumber;
+    program.report = ReportView{};
+    program.report.expanded = c.expanded;
     MeasureFrames(c.name, options, [] {});
 }
 

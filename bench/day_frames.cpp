@@ -5,8 +5,8 @@
 #include "frame_bench.h"
 
 #include "model/game_state.h"
-#include "shell/screen_flags.h"
-#include "stats/stats.h"
+#include "model/screen_flags.h"
+#include "model/stats.h"
 
 namespace {
 
@@ -25,26 +25,26 @@ void busyDay()
                               {3, 7, 12, 13, 0}};
     for (const auto& order : orders) {
         Customer c;
-        c.number = game.orderCounter++;
+        c.number = day.orderCounter++;
         c.picture = 1 + c.number % 13;
         for (int item : order)
             if (item != 0)
                 c.order[c.count++] = makeOrderItem(item);
-        game.customerQueue.push_back(c);
-        game.carsInLine += 1;
-        game.currentReceipt = nullptr;
+        day.customerQueue.push_back(c);
+        day.carsInLine += 1;
+        day.currentReceipt = nullptr;
         for (int i = 0; i < c.count; ++i)
             addToReceipt(c.order[i]);
     }
     for (int i = 0; i < 3; ++i)
-        game.bags[0].receipt->lines[i].bagged = true;
-    game.bags[1].selected = true;
-    game.bags[2].pickedUp = true;
-    game.orderOpen = game.orderPrompt = true;
+        day.bags[0].receipt->lines[i].bagged = true;
+    day.bags[1].selected = true;
+    day.bags[2].pickedUp = true;
+    day.orderOpen = day.orderPrompt = true;
     for (int item : {1, 6, 10, 2, 7, 11, 3, 12})
         queueCookJob(item);
-    game.kitchenQueue[0].progress = 100.0f;
-    game.kitchenQueue[1].warning = true;
+    day.kitchenQueue[0].progress = 100.0f;
+    day.kitchenQueue[1].warning = true;
 }
 
 struct Case {
@@ -55,12 +55,12 @@ struct Case {
 void measure(const Case& c, const BenchOptions& options)
 {
     MeasureFrames(c.name, options, [&c] {
-        game.framesSinceOrder = 0;  // the order text stays on show
-        game.kitchenQueue[1].warningTimer = 0;
-        if (game.inGameView != c.view && (c.view < 3 || game.inGameView < 3)) {
-            game.inGameView = c.view;  // a slide starts again from the beginning
-            game.slideOffset = 0;
-            game.slideReverse = false;
+        day.framesSinceOrder = 0;  // the order text stays on show
+        day.kitchenQueue[1].warningTimer = 0;
+        if (day.inGameView != c.view && (c.view < 3 || day.inGameView < 3)) {
+            day.inGameView = c.view;  // a slide starts again from the beginning
+            day.slideOffset = 0;
+            day.slideReverse = false;
         }
     });
 }

@@ -5,6 +5,7 @@
 #include "render/textures.h"
 #include "shell/frame_loop.h"
 #include "shell/platform.h"
+#include "shell/start_up.h"
 
 #include <GL/gl.h>
 
@@ -37,16 +38,11 @@ inline bool StartBench(int argc, char** argv, BenchOptions& options)
         else
             options.frames = std::max(10, std::atoi(argv[i]));
     }
-    renderState.useGL = options.withGL;
-    if (options.withGL) {
-        UseOffscreenWindow();
-        if (!CreateGameWindow("Quorvel (esc to exit, tab to pause)", 800, 600, 32))
-            return false;
+    if (!StartUp(options.withGL ? StartMode::Offscreen : StartMode::NoGL))
+        return false;
+    if (options.withGL)
         presentFrame = finishBenchFrame;
-        return true;
-    }
-    ResizeScene(800, 600);
-    return InitRenderer(1) || InitRenderer(2);
+    return true;
 }
 
 // Runs frame passes, calling beforeFrame ahead of each, and prints the median,

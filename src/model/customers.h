@@ -2,6 +2,9 @@
 #pragma once
 #include "model/orders.h"
 
+// Frames the latest customer's words stay on the register view after the order.
+constexpr int kSpokenOrderFrames = 600;
+
 struct Customer {
     int number = 0;  // orderCounter when the order was taken; 0 for the day's first
     OrderItem order[kReceiptLines];  // what the car wants, as heard through the headset

@@ -53,6 +53,11 @@ GameClock elapsedTime(const GameClock& later, const GameClock& earlier)
     return duration;
 }
 
+bool driveThruClosed(const GameClock& clock)
+{
+    return clock.hours == 10.0f && !clock.am;
+}
+
 float durationSeconds(const GameClock& duration)
 {
     return duration.hours * 3600.0f + duration.minutes * 60.0f + duration.seconds;

@@ -10,6 +10,8 @@ struct GameClock {
     bool am = true;
 };
 
+// The drive-thru closes at 10 pm: the clock and the battery stand still.
+bool driveThruClosed(const GameClock& clock);
 // hours x 3600 + minutes x 60 + seconds, plus 43,200 after noon (not for 12 pm).
 float secondsOfDay(const GameClock& clock);
 // later - earlier as a duration: whole hours, whole minutes, fractional seconds; am true.

@@ -1,7 +1,9 @@
-// The running game's global state and the cook rates taken from the upgrade levels.
+// The program's, the game's and the day's state, and the cook rates taken from the upgrade levels.
 #include "model/game_state.h"
 
+ProgramState program;
 GameState game;
+DayState day;
 
 GameState::GameState()
 {

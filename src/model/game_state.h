@@ -1,16 +1,18 @@
-// The state of a running game: clock, battery, satisfaction, upgrades, options,
-// the controller's flags, the register, the kitchen queue, bags and customers.
+// The running game's state, grouped by how long it lives: the program, a game, a day.
 #pragma once
 #include "model/catalogue.h"
 #include "model/customers.h"
 #include "model/game_clock.h"
 #include "model/orders.h"
+#include "model/stats.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 constexpr int kKitchenQueueCapacity = 55;
+// Frames of the hand-out view that clear to red after a bag went to the wrong car.
+constexpr int kRedFlashFrames = 75;
 
 struct UpgradeLevels {
     int drinks = 0;         // 0..5
@@ -40,23 +42,77 @@ constexpr uint8_t HalfSatisfaction = 4;
 constexpr uint8_t SmoothTransitions = 8;
 }  // namespace Option
 
-struct GameState {  // program lifetime: one game per run
+// The speaker at the drive-thru (dumped as 0, 1, 2).
+enum class RegisterState { Empty = 0, CarWaiting = 1, OnHold = 2 };
+
+// The stages between two days, in the order a day passes them (dumped as 0-4).
+enum class BetweenDaysStage { DayOver = 0, Report = 1, Shop = 2, Saving = 3, Bulletin = 4 };
+
+// The three views of a day and the six slides between them (dumped as 0-8).
+enum class InGameView {
+    Register = 0,
+    Kitchen = 1,
+    Window = 2,
+    RegisterToKitchen = 3,
+    RegisterToWindow = 4,
+    KitchenToRegister = 5,
+    KitchenToWindow = 6,
+    WindowToRegister = 7,
+    WindowToKitchen = 8,
+};
+constexpr bool isSlide(InGameView v) { return v >= InGameView::RegisterToKitchen; }
+
+// The report's view state.
+struct ReportView {
+    int scrollTop = 443;      // text-space y of line 0; 443 + 11 per line scrolled
+    float cursorRow = 0.0f;   // 0 top row of the window .. -38 bottom row
+    float cursorLine = 0.0f;  // minus the index of the line under the cursor
+    uint32_t expanded = 0;    // bit (1 << slot) set for each open line
+    int upHeldFrames = 0;
+    int downHeldFrames = 0;
+};
+
+// Lives for the whole run and is never cleared: the options are not part of a
+// game, and the next day's report opens where this one was left.
+struct ProgramState {
+    uint8_t gameOptions = Option::SmoothTransitions;  // never saved
+    ReportView report;
+};
+
+// Lives for one game. Set at program start; StartNewGame clears the totals, a
+// loaded game replaces the saved fields; the rest carries over from day to day.
+struct GameState {
     float headsetBattery = 100.0f;
     float customerSatisfaction = 0.0f;
-    GameClock gameClock;
     UpgradeLevels upgradeLevels;
     float cookRateTable[kMenuItemCount] = {};  // filled from the catalogue's base rates at start
-    uint8_t gameOptions = Option::SmoothTransitions;  // never saved
+    TotalStats totals;
 
     bool dayStartPending = true;
     bool applySatisfactionHandicap = true;
     bool dayOver = false;
-    int betweenDaysStage = 0;  // 0 DAY OVER, 1 report, 2 shop, 3 saving, 4 bulletin
-    int inGameView = 0;        // 0 register, 1 kitchen, 2 window, 3..8 slides
-    int slideOffset = 0;       // pixels
+    BetweenDaysStage betweenDaysStage = BetweenDaysStage::DayOver;
+    float satisfactionBonus = 0.0f;  // the increase of the day just closed
+    bool saveRequested = false;      // 'S' in the shop; SaveGame clears it
+    float awardMoney = 0.0f;         // award total of the last drawn report frame
+    int savingDotTimer = 0;  // 1..30, the dots of "SAVING..."
+    int savingFrames = 0;    // frames since the saving screen (re)started
+    bool saveFailed = false; // outcome of the latest SaveGame
+
+    GameState();
+};
+
+// Lives for one day: PrepareNextDay and StartDay clear it between two days
+// (the bags' selected and picked-up flags, the speaker, the slide and the red
+// flash carry over, as does the day number, which only counts up).
+struct DayState {
+    GameClock gameClock;
+    DayStats stats;
+    InGameView inGameView = InGameView::Register;
+    int slideOffset = 0;  // pixels
     bool slideReverse = false;
 
-    int registerState = 0;  // 0 nobody at the speaker, 1 a car waits, 2 on hold
+    RegisterState registerState = RegisterState::Empty;
     int carsInLine = 0;
     int customersServed = 0;
     int orderCounter = 0;
@@ -71,11 +127,12 @@ struct GameState {  // program lifetime: one game per run
     Bag bags[kBagCount];
     Bag waitingReceipts[kWaitingSlotCount];
     Receipt* currentReceipt = nullptr;  // never owns: its slot does
-    std::vector<Customer> customerQueue;  // the day's customers, emptied each day
-
-    GameState();
+    std::vector<Customer> customerQueue;  // the day's customers
 };
+
+extern ProgramState program;
 extern GameState game;
+extern DayState day;
 
 // Appends a cook job for an item at the back of the kitchen queue (the caller
 // makes sure it is not full); its finished colour takes three random draws.

@@ -6,10 +6,10 @@
 void queueCookJob(int itemNumber)
 {
     const MenuItemSpec* entry = menuItem(itemNumber);
-    if (entry == nullptr || game.kitchenQueueCount < 0 ||
-        game.kitchenQueueCount >= kKitchenQueueCapacity)
+    if (entry == nullptr || day.kitchenQueueCount < 0 ||
+        day.kitchenQueueCount >= kKitchenQueueCapacity)
         return;
-    CookJob& job = game.kitchenQueue[game.kitchenQueueCount];
+    CookJob& job = day.kitchenQueue[day.kitchenQueueCount];
     job.rate = game.cookRateTable[itemNumber - 1];
     job.item = itemNumber;
     job.name = entry->name;
@@ -20,21 +20,21 @@ void queueCookJob(int itemNumber)
     job.red = static_cast<float>(rnd(254) + 1) / 255.0f;
     job.green = static_cast<float>(rnd(254) + 1) / 255.0f;
     job.blue = static_cast<float>(rnd(254) + 1) / 255.0f;
-    game.kitchenQueueCount += 1;
+    day.kitchenQueueCount += 1;
 }
 
 void popCookJob()
 {
-    int count = game.kitchenQueueCount;
+    int count = day.kitchenQueueCount;
     if (count <= 0)
         return;
     if (count > kKitchenQueueCapacity)
         count = kKitchenQueueCapacity;
     for (int i = 0; i + 1 < count; ++i)
-        game.kitchenQueue[i] = game.kitchenQueue[i + 1];
-    CookJob& freed = game.kitchenQueue[count - 1];
+        day.kitchenQueue[i] = day.kitchenQueue[i + 1];
+    CookJob& freed = day.kitchenQueue[count - 1];
     freed.active = false;
     freed.rate = 0.0f;
     freed.name.clear();
-    game.kitchenQueueCount = count - 1;
+    day.kitchenQueueCount = count - 1;
 }

@@ -10,8 +10,8 @@ Bag& slotAt(int slot)
 {
     slot = std::clamp(slot, 0, kBagCount + kWaitingSlotCount - 1);
     if (slot < kBagCount)
-        return game.bags[slot];
-    return game.waitingReceipts[slot - kBagCount];
+        return day.bags[slot];
+    return day.waitingReceipts[slot - kBagCount];
 }
 
 namespace {
@@ -19,8 +19,8 @@ namespace {
 // Empties a slot; the register must never go on keying into a receipt that is gone.
 void freeSlot(Bag& bag)
 {
-    if (bag.receipt && game.currentReceipt == bag.receipt.get())
-        game.currentReceipt = nullptr;
+    if (bag.receipt && day.currentReceipt == bag.receipt.get())
+        day.currentReceipt = nullptr;
     bag.receipt.reset();
     bag.free = true;
 }
@@ -35,10 +35,10 @@ bool assignBag(std::unique_ptr<Receipt> receipt)
         Bag& bag = slotAt(slot);
         if (!bag.free)
             continue;
-        if (game.customerQueue.empty()) {
+        if (day.customerQueue.empty()) {
             bag.count = 0;
         } else {
-            const Customer& customer = game.customerQueue.back();
+            const Customer& customer = day.customerQueue.back();
             std::copy(std::begin(customer.order), std::end(customer.order), bag.order);
             bag.count = std::clamp(customer.count, 0, kReceiptLines);
         }
@@ -52,15 +52,15 @@ bool assignBag(std::unique_ptr<Receipt> receipt)
 
 void addToReceipt(const OrderItem& item)
 {
-    if (game.currentReceipt == nullptr) {
+    if (day.currentReceipt == nullptr) {
         auto receipt = std::make_unique<Receipt>();
-        receipt->orderNumber = game.orderCounter;
+        receipt->orderNumber = day.orderCounter;
         Receipt* placed = receipt.get();
         if (!assignBag(std::move(receipt)))
             return;  // all five slots taken: the receipt is discarded, the item with it
-        game.currentReceipt = placed;
+        day.currentReceipt = placed;
     }
-    Receipt& receipt = *game.currentReceipt;
+    Receipt& receipt = *day.currentReceipt;
     if (receipt.count >= kReceiptLines)
         return;
     receipt.lines[receipt.count] = item;
@@ -73,10 +73,10 @@ void releaseBag(int b)
 {
     if (b < 0 || b >= kBagCount)
         return;
-    Bag& bag = game.bags[b];
+    Bag& bag = day.bags[b];
     freeSlot(bag);
-    Bag& first = game.waitingReceipts[0];
-    Bag& second = game.waitingReceipts[1];
+    Bag& first = day.waitingReceipts[0];
+    Bag& second = day.waitingReceipts[1];
     if (first.receipt) {
         bag.receipt = std::move(first.receipt);
         std::copy(std::begin(first.order), std::end(first.order), bag.order);
@@ -101,15 +101,19 @@ void releaseBag(int b)
     }
 }
 
-bool bagComplete(int b)
+bool receiptComplete(const Receipt& receipt)
 {
-    if (b < 0 || b >= kBagCount || !game.bags[b].receipt)
-        return false;
-    const Receipt& receipt = *game.bags[b].receipt;
     for (int i = 0; i < receipt.count; ++i)
         if (!receipt.lines[i].bagged)
             return false;
     return true;
+}
+
+bool bagComplete(int b)
+{
+    if (b < 0 || b >= kBagCount || !day.bags[b].receipt)
+        return false;
+    return receiptComplete(*day.bags[b].receipt);
 }
 
 bool bagItemOnReceipt(Receipt& receipt, const char* name)
@@ -156,5 +160,23 @@ void clearAllSlots()
 {
     for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot)
         freeSlot(slotAt(slot));
-    game.currentReceipt = nullptr;
+    day.currentReceipt = nullptr;
+}
+
+bool carAtWindowWithoutReceipt(const DayState& day)
+{
+    if (day.customersServed >= day.orderCounter)
+        return false;
+    if (day.orderOpen && day.customersServed == day.orderCounter - 1)
+        return false;  // its order is being keyed right now
+    auto holds = [&day](const Bag& bag) {
+        return bag.receipt && bag.receipt->orderNumber - 1 == day.customersServed;
+    };
+    for (const Bag& bag : day.bags)
+        if (holds(bag))
+            return false;
+    for (const Bag& bag : day.waitingReceipts)
+        if (holds(bag))
+            return false;
+    return true;
 }

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+struct DayState;
+
 constexpr int kReceiptLines = 25;
 constexpr int kBagCount = 3;
 constexpr int kWaitingSlotCount = 2;
@@ -46,9 +48,14 @@ void addToReceipt(const OrderItem& item);
 bool assignBag(std::unique_ptr<Receipt> receipt);
 // After a hand-out: frees bag b and moves the waiting receipts up.
 void releaseBag(int b);
+// Every line of the receipt has its item in the bag.
+bool receiptComplete(const Receipt& receipt);
 bool bagComplete(int b);
 bool bagItemOnReceipt(Receipt& receipt, const char* name);
 void removeLastLine(Receipt& receipt);
 void deleteReceipt(Receipt* receipt);
+// A car is at the window whose order no bag or waiting slot holds and which is
+// not being keyed: nothing could ever be handed to it.
+bool carAtWindowWithoutReceipt(const DayState& day);
 // Start of a day: every slot free; selected and pickedUp stay as they are.
 void clearAllSlots();

@@ -2,7 +2,6 @@
 // file's length before use, so a damaged picture is reported, never overread.
 #include "render/bmp.h"
 
-#include "shell/message_box.h"
 
 #include <cstdio>
 #include <fstream>
@@ -120,7 +119,7 @@ std::string DecodeDib(const std::vector<uint8_t>& file, ImageRecord& image)
     return {};
 }
 
-std::unique_ptr<ImageRecord> ReadDibImage(const char* path)
+std::unique_ptr<ImageRecord> ReadDibImage(const char* path, std::string& failure)
 {
     std::vector<uint8_t> file;
     std::ifstream in(path, std::ios::binary);
@@ -137,26 +136,25 @@ std::unique_ptr<ImageRecord> ReadDibImage(const char* path)
     if (!readable) {
         char message[1200];
         std::snprintf(message, sizeof message, "Failed to open DIB file %s.\n", path);
-        ShowMessageBox(message, "Error", MessageIcon::None);
+        failure = message;
         return nullptr;
     }
 
     auto image = std::make_unique<ImageRecord>();
-    std::string failure = DecodeDib(file, *image);
-    if (!failure.empty()) {
-        ShowMessageBox(failure.c_str(), "Error", MessageIcon::None);
+    failure = DecodeDib(file, *image);
+    if (!failure.empty())
         return nullptr;
-    }
     return image;
 }
 
-std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path)
+std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path, std::string& failure)
 {
+    failure.clear();
     if (path == nullptr)
         return nullptr;
     if (std::FILE* f = std::fopen(path, "rb"))
         std::fclose(f);
     else
         return nullptr;
-    return ReadDibImage(path);
+    return ReadDibImage(path, failure);
 }

@@ -11,12 +11,12 @@ struct ImageRecord {
     std::vector<uint8_t> pixels;  // R, G, B per pixel, no row padding, bottom row first
 };
 
-// None (silently) when the file cannot be opened; otherwise ReadDibImage.
-std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path);
+// None, with failure empty, when the file cannot be opened; otherwise ReadDibImage.
+std::unique_ptr<ImageRecord> LoadBitmapFile(const char* path, std::string& failure);
 
 // Reads a BMP file with a 12- or 40-byte header at 1, 4, 8, 24 or 32 bits per
-// pixel. A file that cannot be read reports its message box and gives none.
-std::unique_ptr<ImageRecord> ReadDibImage(const char* path);
+// pixel. A file that cannot be read gives none and the text of its failure.
+std::unique_ptr<ImageRecord> ReadDibImage(const char* path, std::string& failure);
 
 // The conversion itself, on bytes already in memory: an empty message on
 // success, else the text of the failure.

@@ -80,15 +80,19 @@ const char* const kTextureFiles[kTextureCount] = {
     "Upgrade - save-exit.bmp",
 };
 
-bool LoadTextures(int folderChoice)
+bool LoadTextures(int folderChoice, std::vector<std::string>& failures)
 {
+    std::string failure;
     const std::string folder = folderChoice == 1 ? "Images/" : "../Images/";
     bool status = false;
     for (int i = 0; i < kTextureCount; ++i) {
         std::string path = folder + kTextureFiles[i];
-        std::unique_ptr<ImageRecord> image = LoadBitmapFile(path.c_str());
-        if (!image)
+        std::unique_ptr<ImageRecord> image = LoadBitmapFile(path.c_str(), failure);
+        if (!image) {
+            if (!failure.empty())
+                failures.push_back(failure);
             continue;
+        }
         status = true;
         if (!renderState.useGL) {
             textureTable[i] = static_cast<uint32_t>(i + 1);  // stands for a texture name
@@ -107,9 +111,9 @@ bool LoadTextures(int folderChoice)
     return status;
 }
 
-bool InitRenderer(int folderChoice)
+bool InitRenderer(int folderChoice, std::vector<std::string>& failures)
 {
-    if (!LoadTextures(folderChoice))
+    if (!LoadTextures(folderChoice, failures))
         return false;
     BuildFonts();
 

@@ -1,6 +1,8 @@
 // The texture table: 66 pictures read at start-up, and the renderer's set-up.
 #pragma once
 #include <cstdint>
+#include <string>
+#include <vector>
 
 constexpr int kTextureCount = 66;
 
@@ -10,8 +12,9 @@ extern uint32_t textureTable[kTextureCount];  // 0 = not loaded; program lifetim
 extern const char* const kTextureFiles[kTextureCount];
 
 // folderChoice 1 reads "Images/", any other value "../Images/". True when at
-// least one picture was loaded.
-bool LoadTextures(int folderChoice);
+// least one picture was loaded; each picture that could not be read adds the
+// text of its failure to failures (a missing one adds nothing).
+bool LoadTextures(int folderChoice, std::vector<std::string>& failures);
 // Loads the pictures, builds the fonts, sets the initial drawing state and
 // seeds the star field. False (and nothing else done) when no picture loaded.
-bool InitRenderer(int folderChoice);
+bool InitRenderer(int folderChoice, std::vector<std::string>& failures);

@@ -1,16 +1,9 @@
-// The credits over the star field, with the pure light mode.
-#include "model/key_latches.h"
+// The credits, drawn over the star field.
+#include "screens/front_end_screens.h"
+
 #include "render/toolkit.h"
-#include "screens/front_end_state.h"
-#include "screens/screens.h"
-#include "shell/screen_flags.h"
 
 namespace {
-
-// Kept between visits; leaving the screen switches the lighting off but not this.
-bool lightMode = false;
-
-constexpr int kBackspace = 8;
 
 void drawHeading()
 {
@@ -42,25 +35,8 @@ constexpr CreditLine kLines[] = {
 
 }  // namespace
 
-bool creditsLightMode()
+void DrawCreditsScreen()
 {
-    return lightMode;
-}
-
-void CreditsScreen(const bool* keys, bool& creditsFlag)
-{
-    if (keys[kBackspace]) {
-        SetLighting(false);
-        creditsFlag = false;
-        screenFlags.titleMenuActive = true;
-    }
-    if (KeyPressedOnce(keys, 'L', Latch::CreditsL)) {
-        lightMode = !lightMode;
-        // With Backspace in the same frame the screen is being left: the rest
-        // of the game must not be drawn lit.
-        SetLighting(lightMode && creditsFlag);
-    }
-
     drawHeading();
     for (const CreditLine& line : kLines)
         PrintText(24, line.y, "Yellow", 1, line.role);

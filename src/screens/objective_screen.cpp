@@ -1,12 +1,10 @@
 // The objective screen after New Game: the scroll that explains the game.
-#include "model/game_state.h"
+#include "screens/front_end_screens.h"
+
+#include "render/pictures.h"
 #include "render/toolkit.h"
-#include "screens/screens.h"
-#include "stats/stats.h"
 
 namespace {
-
-constexpr int kEnter = 13;
 
 struct ScrollLine {
     int y;
@@ -33,19 +31,13 @@ constexpr ScrollLine kLines[] = {
 
 }  // namespace
 
-void ObjectiveScreen(const bool* keys, bool& objectiveFlag)
+void DrawObjectiveScreen()
 {
-    // Every frame, so the starting-cash option as it stands now is the one used.
-    resetTotalStats(game.gameOptions);
-
-    DrawSprite("Gray85", 49, 0.0f, 0.0f, 4.5f);
+    DrawSprite("Gray85", Picture::Scroll, 0.0f, 0.0f, 4.5f);
     SetBlending(true);
     PrintText(50, 350, "White", 1, "OBJECTIVE:");
     for (const ScrollLine& line : kLines)
         PrintText(170, line.y, line.colour, 0, line.text);
     PrintText(200, 80, "White", 1, "<press ENTER to continue>");
     SetBlending(false);
-
-    if (keys[kEnter])
-        objectiveFlag = false;
 }

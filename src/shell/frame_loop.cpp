@@ -1,13 +1,14 @@
 // The frame pass.
 #include "shell/frame_loop.h"
 
+#include "model/key_codes.h"
+#include "model/screen_flags.h"
 #include "render/scene.h"
-#include "render/text.h"
+#include "screens/front_end_screens.h"
 #include "shell/dispatcher.h"
-#include "shell/screen_flags.h"
 #include "shell/shell_state.h"
 
-bool keys[256] = {};
+bool keys[Key::Count] = {};
 ShellState shell;
 
 namespace {
@@ -18,16 +19,10 @@ void (*presentFrame)() = presentNothing;
 
 namespace {
 
-constexpr int kEscape = 27;
-constexpr int kTab = 9;
-
 void drawPauseScreen()
 {
     BeginSceneFrame(screenFlags.creditsActive);
-    PrintText(250, 250, "White", 5, "- P A U S E -");
-    PrintText(250, 250, "Gray50", 2, "- P A U S E -");
-    PrintText(250, 250, "White", 5, "- P A U S E -");
-    PrintText(0, 0, "", 1, "<TAB> to resume");
+    DrawPauseScreen();
     presentFrame();
 }
 
@@ -39,7 +34,7 @@ bool FramePass()
         return false;
 
     bool drew = false;
-    if (keys[kEscape]) {
+    if (keys[Key::Escape]) {
         shell.escapePressed = true;
     } else if (shell.paused) {
         drawPauseScreen();
@@ -52,7 +47,7 @@ bool FramePass()
         drew = true;
     }
 
-    if (keys[kTab]) {
+    if (keys[Key::Tab]) {
         if (!shell.tabLatch) {
             shell.tabLatch = true;
             if (shell.pauseAllowed)

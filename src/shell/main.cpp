@@ -1,11 +1,12 @@
-// The game's entry: the window, the paced frame loop, and shut-down.
+// The game's entry: start-up, the paced frame loop, and shut-down.
 #include "shell/frame_loop.h"
 #include "shell/platform.h"
+#include "shell/start_up.h"
 #include "shell/shell_state.h"
 
 int main(int, char**)
 {
-    if (!CreateGameWindow("Quorvel (esc to exit, tab to pause)", 800, 600, 32))
+    if (!StartUp(StartMode::Window))
         return 1;
     presentFrame = SwapGameWindow;
     InitFrameTimer();

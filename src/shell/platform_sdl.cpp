@@ -6,6 +6,7 @@
 #include "render/textures.h"
 #include "shell/message_box.h"
 #include "shell/shell_state.h"
+#include "shell/start_up.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -80,7 +81,7 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
     SDL_RaiseWindow(resources.window);
 
     ResizeScene(width, height);
-    if (!InitRenderer(1) && !InitRenderer(2)) {
+    if (!StartRenderer()) {
         failCreation("Initialization Failed.");
         return false;
     }

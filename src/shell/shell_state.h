@@ -1,8 +1,9 @@
 // The frame loop's state: the key array and the shell's flags.
 #pragma once
+#include "model/key_codes.h"
 
 // Key state by Windows virtual-key code; written only by the event handling.
-extern bool keys[256];
+extern bool keys[Key::Count];
 
 struct ShellState {  // program lifetime
     bool done = false;          // ends the frame loop

@@ -1,14 +1,14 @@
 // Fresh game state for unit tests of the day's rules: no OpenGL, nothing
 // recorded, the generator at its start.
 #pragma once
-#include "dayend/between_days.h"
+#include "rules/between_days.h"
 #include "model/game_state.h"
 #include "model/key_latches.h"
 #include "model/random.h"
 #include "render/draw_log.h"
 #include "render/render_state.h"
-#include "shell/screen_flags.h"
-#include "stats/stats.h"
+#include "model/screen_flags.h"
+#include "model/stats.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@ protected:
     void TearDown() override { Reset(); }
     static void Reset()
     {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
         keyLatches = 0;
         rngState = 1;
         renderState = RenderState{};
@@ -30,28 +30,28 @@ protected:
         drawLog.enabled = false;
         drawLog.records.clear();
         screenFlags = ScreenFlags{};
-        betweenDays = BetweenDaysState{};
+        program = ProgramState{};
     }
     // A customer at the back of the queue who wants these items.
     static Customer& AddCustomer(std::initializer_list<int> items)
     {
         Customer c;
-        c.number = game.orderCounter++;
+        c.number = day.orderCounter++;
         c.picture = 1;
         for (int item : items)
             c.order[c.count++] = makeOrderItem(item);
-        game.customerQueue.push_back(c);
-        game.carsInLine += 1;
-        return game.customerQueue.back();
+        day.customerQueue.push_back(c);
+        day.carsInLine += 1;
+        return day.customerQueue.back();
     }
     // The customer's receipt as keyed (a new receipt, placed in the first free slot).
     static Receipt& KeyReceipt(std::initializer_list<int> items)
     {
-        game.currentReceipt = nullptr;
+        day.currentReceipt = nullptr;
         for (int item : items)
             addToReceipt(makeOrderItem(item));
-        Receipt& r = *game.currentReceipt;
-        game.currentReceipt = nullptr;
+        Receipt& r = *day.currentReceipt;
+        day.currentReceipt = nullptr;
         return r;
     }
 };

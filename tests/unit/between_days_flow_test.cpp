@@ -1,10 +1,10 @@
 // The stage machine between days: the satisfaction bonus, the shop's cursor,
 // prices and purchases, saving and leaving, and the reset for the next day.
-#include "dayend/between_days.h"
+#include "rules/between_days.h"
 #include "model/game_state.h"
 #include "model/key_latches.h"
-#include "shop/upgrades_shop.h"
-#include "stats/stats.h"
+#include "model/upgrades.h"
+#include "model/stats.h"
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,10 @@ class BetweenDaysFlow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
-        betweenDays = BetweenDaysState{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
+        program = ProgramState{};
         keyLatches = 0;
         game.dayOver = true;
     }
@@ -39,7 +39,7 @@ protected:
     {
         game.betweenDaysStage = 2;
         game.upgradeLevels.shopCursor = cursor;
-        totalStats.funds = funds;
+        game.totals.funds = funds;
     }
 
     bool keys[256] = {};
@@ -47,10 +47,10 @@ protected:
 
 float bonusFor(int wasted, int customers, float accuracy, float speed, float& satisfaction)
 {
-    dayStats.itemsWasted = wasted;
-    dayStats.customers = customers;
-    dayStats.averageAccuracy = accuracy;
-    dayStats.averageSpeed = speed;
+    day.stats.itemsWasted = wasted;
+    day.stats.customers = customers;
+    day.stats.averageAccuracy = accuracy;
+    day.stats.averageSpeed = speed;
     return ComputeSatisfactionBonus(satisfaction);
 }
 
@@ -90,13 +90,13 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
 
 TEST_F(BetweenDaysFlow, EachEnterMovesOneStage)
 {
-    dayStats.itemsWasted = 0;  // a bonus of 2
-    dayStats.averageSpeed = 60.0f;
+    day.stats.itemsWasted = 0;  // a bonus of 2
+    day.stats.averageSpeed = 60.0f;
     game.customerSatisfaction = 50.0f;
     keys[kEnter] = true;
     frame();
     EXPECT_EQ(game.betweenDaysStage, 1);
-    EXPECT_EQ(betweenDays.satisfactionBonus, 2.0f);
+    EXPECT_EQ(game.satisfactionBonus, 2.0f);
     EXPECT_EQ(game.customerSatisfaction, 52.0f);
     // Still held: the bonus is not given again.
     game.betweenDaysStage = 0;
@@ -133,19 +133,19 @@ TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
     inShop(1, 125.0f);
     press(kEnter);
     EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(totalStats.funds, 0.0f);
+    EXPECT_EQ(game.totals.funds, 0.0f);
     press(kEnter);  // 180 for the next level: not enough
     EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(totalStats.funds, 0.0f);
+    EXPECT_EQ(game.totals.funds, 0.0f);
 
     inShop(5, 1000.0f);
     game.upgradeLevels.advertisement = 4;
     press(kEnter);
     EXPECT_EQ(game.upgradeLevels.advertisement, 5);
-    EXPECT_EQ(totalStats.funds, 300.0f);
+    EXPECT_EQ(game.totals.funds, 300.0f);
     press(kEnter);  // at the highest level
     EXPECT_EQ(game.upgradeLevels.advertisement, 5);
-    EXPECT_EQ(totalStats.funds, 300.0f);
+    EXPECT_EQ(game.totals.funds, 300.0f);
 
     inShop(2, 159.99f);
     press(kEnter);
@@ -153,7 +153,7 @@ TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
     inShop(3, 180.0f);
     press(kEnter);
     EXPECT_EQ(game.upgradeLevels.sides, 1);
-    EXPECT_EQ(totalStats.funds, 0.0f);
+    EXPECT_EQ(game.totals.funds, 0.0f);
 }
 
 TEST_F(BetweenDaysFlow, BuyingABattery)
@@ -162,17 +162,17 @@ TEST_F(BetweenDaysFlow, BuyingABattery)
     game.headsetBattery = 99.9f;
     press(kEnter);
     EXPECT_EQ(game.headsetBattery, 100.0f);
-    EXPECT_EQ(totalStats.funds, 0.0f);
+    EXPECT_EQ(game.totals.funds, 0.0f);
 
-    totalStats.funds = 200.0f;
+    game.totals.funds = 200.0f;
     press(kEnter);  // a full battery cannot be bought again
-    EXPECT_EQ(totalStats.funds, 200.0f);
+    EXPECT_EQ(game.totals.funds, 200.0f);
 
     game.headsetBattery = 10.0f;
-    totalStats.funds = 49.99f;
+    game.totals.funds = 49.99f;
     press(kEnter);
     EXPECT_EQ(game.headsetBattery, 10.0f);
-    EXPECT_EQ(totalStats.funds, 49.99f);
+    EXPECT_EQ(game.totals.funds, 49.99f);
 }
 
 TEST_F(BetweenDaysFlow, ShopCursorMovesOnItsGrid)
@@ -223,14 +223,14 @@ TEST_F(BetweenDaysFlow, SaveAndExitOnlyFromTheLastSlot)
     keys['S'] = true;
     frame();
     EXPECT_EQ(game.betweenDaysStage, 2);
-    EXPECT_FALSE(betweenDays.saveRequested);
+    EXPECT_FALSE(game.saveRequested);
     // Still held when the cursor arrives on slot 6: it acts there.
     press(kRight);
     EXPECT_EQ(game.betweenDaysStage, 3);
-    EXPECT_TRUE(betweenDays.saveRequested);
+    EXPECT_TRUE(game.saveRequested);
     keys['S'] = false;
 
-    betweenDays.saveRequested = false;
+    game.saveRequested = false;
     game.betweenDaysStage = 2;
     frame();
     press('X');
@@ -244,14 +244,14 @@ TEST_F(BetweenDaysFlow, SaveAndExitOnlyFromTheLastSlot)
 
 TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
 {
-    dayStats.dayNumber = 4;
-    dayStats.fastestOrder = 3.5f;
+    day.stats.dayNumber = 4;
+    day.stats.fastestOrder = 3.5f;
     game.betweenDaysStage = 4;
-    game.inGameView = 2;
-    game.framesSinceOrder = 12;
-    game.orderCounter = 9;
-    game.orderOpen = true;
-    game.customerQueue.resize(3);
+    day.inGameView = 2;
+    day.framesSinceOrder = 12;
+    day.orderCounter = 9;
+    day.orderOpen = true;
+    day.customerQueue.resize(3);
     queueCookJob(1);
     queueCookJob(6);
     game.dayStartPending = false;
@@ -262,17 +262,17 @@ TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
     keys[kEnter] = false;
     frame();
 
-    EXPECT_EQ(dayStats.dayNumber, 5);
-    EXPECT_EQ(dayStats.fastestOrder, 0.0f);
+    EXPECT_EQ(day.stats.dayNumber, 5);
+    EXPECT_EQ(day.stats.fastestOrder, 0.0f);
     EXPECT_EQ(game.betweenDaysStage, 0);
     EXPECT_FALSE(game.dayOver);
     EXPECT_TRUE(game.dayStartPending);
-    EXPECT_EQ(game.inGameView, 0);
-    EXPECT_TRUE(game.customerQueue.empty());
-    EXPECT_EQ(game.framesSinceOrder, 601);
-    EXPECT_EQ(game.orderCounter, 0);
-    EXPECT_FALSE(game.orderOpen);
-    EXPECT_EQ(game.kitchenQueueCount, 0);
-    EXPECT_FALSE(game.kitchenQueue[0].active);
-    EXPECT_EQ(game.kitchenQueue[1].item, 0);
+    EXPECT_EQ(day.inGameView, 0);
+    EXPECT_TRUE(day.customerQueue.empty());
+    EXPECT_EQ(day.framesSinceOrder, 601);
+    EXPECT_EQ(day.orderCounter, 0);
+    EXPECT_FALSE(day.orderOpen);
+    EXPECT_EQ(day.kitchenQueueCount, 0);
+    EXPECT_FALSE(day.kitchenQueue[0].active);
+    EXPECT_EQ(day.kitchenQueue[1].item, 0);
 }

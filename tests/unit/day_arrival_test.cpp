@@ -1,6 +1,6 @@
 // Cars at the speaker: the arrival factor and rule, the drain while a car
 // waits, the random orders and what the headset lets through.
-#include "sim/arrival.h"
+#include "rules/arrival.h"
 #include "support/day_state.h"
 
 #include <algorithm>
@@ -35,7 +35,7 @@ TEST_F(Arrival, FactorGrowsWithSatisfactionAndDayAndIsAtLeastOne)
 
 TEST_F(Arrival, ACarComesOnlyWhenTheDrawIsWithinTheFactorAndTheLineIsOpen)
 {
-    dayStats.dayNumber = 10;  // 7.69 x 1.2 = 9.23: draws 1..9 bring a car
+    day.stats.dayNumber = 10;  // 7.69 x 1.2 = 9.23: draws 1..9 bring a car
     float satisfaction = 100.0f;
     auto tryArrival = [&](int draw, int carsInLine) {
         rngState = StateBeforeDraw(1500, draw);
@@ -46,17 +46,17 @@ TEST_F(Arrival, ACarComesOnlyWhenTheDrawIsWithinTheFactorAndTheLineIsOpen)
     EXPECT_EQ(tryArrival(9, 0), 1);
     EXPECT_EQ(tryArrival(10, 0), 0);
     EXPECT_EQ(tryArrival(1, 5), 0);  // five cars in line
-    game.framesSinceOrder = 399;
+    day.framesSinceOrder = 399;
     EXPECT_EQ(tryArrival(1, 0), 0);
-    game.framesSinceOrder = 400;
-    game.gameClock.hours = 10.0f;
-    game.gameClock.am = false;
+    day.framesSinceOrder = 400;
+    day.gameClock.hours = 10.0f;
+    day.gameClock.am = false;
     EXPECT_EQ(tryArrival(1, 0), 0);  // closed at 10 pm, yet the draw is made
     const uint32_t afterDraw = rngState;
     rngState = StateBeforeDraw(1500, 1);
     randomOutput();
     EXPECT_EQ(afterDraw, rngState);
-    game.gameClock.am = true;
+    day.gameClock.am = true;
     EXPECT_EQ(tryArrival(1, 0), 1);  // 10 am
 }
 
@@ -103,13 +103,13 @@ TEST_F(Arrival, OrdersFollowTheDaysMenuAndSize)
     int biggest = 0;
     for (int i = 0; i < 400; ++i) {
         takeOrder(100.0f);
-        const Customer& c = game.customerQueue.back();
+        const Customer& c = day.customerQueue.back();
         ASSERT_GE(c.count, 1);
         biggest = std::max(biggest, c.count);
         for (int j = 0; j < c.count; ++j)
             dayOneItems.insert(c.order[j].name);
         if (i > 0) {
-            ASSERT_NE(c.picture, game.customerQueue[i - 1].picture);
+            ASSERT_NE(c.picture, day.customerQueue[i - 1].picture);
         }
         ASSERT_EQ(c.number, i);
     }
@@ -117,15 +117,15 @@ TEST_F(Arrival, OrdersFollowTheDaysMenuAndSize)
     EXPECT_EQ(dayOneItems, (std::set<std::string>{"Megaburger", "Cheeseburger", "Hamburger", "Pepsi",
                                                   "Coke", "Orange Soda", "Grape Soda", "Cheese Sticks",
                                                   "Fries"}));
-    EXPECT_EQ(game.orderCounter, 400);
-    EXPECT_EQ(dayStats.customers, 400);
+    EXPECT_EQ(day.orderCounter, 400);
+    EXPECT_EQ(day.stats.customers, 400);
 
-    dayStats.dayNumber = 9;
+    day.stats.dayNumber = 9;
     std::set<std::string> dayNineItems;
     int tens = 0;
     for (int i = 0; i < 1100; ++i) {
         takeOrder(100.0f);
-        const Customer& c = game.customerQueue.back();
+        const Customer& c = day.customerQueue.back();
         ASSERT_LE(c.count, 10);
         tens += c.count == 10;
         for (int j = 0; j < c.count; ++j)
@@ -139,17 +139,17 @@ TEST_F(Arrival, TheSpokenOrderShowsForSixHundredFramesOfTheViews)
 {
     drawLog.enabled = true;
     takeOrder(100.0f);
-    game.framesSinceOrder = 0;
+    day.framesSinceOrder = 0;
     showOrderText(false);
     EXPECT_TRUE(drawLog.records.empty());
     showOrderText(true);
-    ASSERT_EQ(drawLog.records.size(), static_cast<size_t>(game.customerQueue.back().count));
+    ASSERT_EQ(drawLog.records.size(), static_cast<size_t>(day.customerQueue.back().count));
     EXPECT_EQ(drawLog.records[0].x, 350);
     EXPECT_EQ(drawLog.records[0].y, 420);
-    EXPECT_EQ(game.framesSinceOrder, 2);
-    game.framesSinceOrder = 600;
+    EXPECT_EQ(day.framesSinceOrder, 2);
+    day.framesSinceOrder = 600;
     drawLog.records.clear();
     showOrderText(true);
     EXPECT_TRUE(drawLog.records.empty());
-    EXPECT_EQ(game.framesSinceOrder, 600);
+    EXPECT_EQ(day.framesSinceOrder, 600);
 }

@@ -1,5 +1,5 @@
 // The day clock, the battery drain and the closing at 10 pm.
-#include "sim/day_clock.h"
+#include "rules/day_clock.h"
 #include "support/day_state.h"
 
 namespace {
@@ -16,7 +16,7 @@ protected:
     }
     static bool ClockIs(float h, float m, bool am)
     {
-        const GameClock& c = game.gameClock;
+        const GameClock& c = day.gameClock;
         return c.hours == h && c.minutes == m && c.am == am;
     }
 };
@@ -25,7 +25,7 @@ protected:
 
 TEST_F(DayClock, FiveMinuteDaysTakeThirtyNineFramesAMinuteAndDrainTwiceAsFast)
 {
-    game.gameOptions |= Option::FiveMinuteDays;
+    program.gameOptions |= Option::FiveMinuteDays;
     Frames(38);
     EXPECT_TRUE(ClockIs(6, 0, true));
     Frames(1);
@@ -39,11 +39,11 @@ TEST_F(DayClock, FiveMinuteDaysTakeThirtyNineFramesAMinuteAndDrainTwiceAsFast)
 
 TEST_F(DayClock, NoonAndOnePm)
 {
-    game.gameClock.hours = 11.0f;
-    game.gameClock.minutes = 59.0f;
+    day.gameClock.hours = 11.0f;
+    day.gameClock.minutes = 59.0f;
     Frames(22);
     EXPECT_TRUE(ClockIs(12, 0, false));
-    game.gameClock.minutes = 59.0f;
+    day.gameClock.minutes = 59.0f;
     Frames(22);
     EXPECT_TRUE(ClockIs(1, 0, false));
 }
@@ -60,14 +60,14 @@ TEST_F(DayClock, AnEmptyBatteryStaysAtZeroWithoutDrawing)
 
 TEST_F(DayClock, AtTenPmTheClockAndBatteryStandUntilTheLastCarIsServed)
 {
-    game.gameClock = GameClock{9.0f, 59.0f, 58.0f, 0, false};
+    day.gameClock = GameClock{9.0f, 59.0f, 58.0f, 0, false};
     Frames(1);
     EXPECT_TRUE(ClockIs(10, 0, false));
     const float battery = game.headsetBattery;
     const uint32_t rng = rngState;
     Frames(500);
     EXPECT_TRUE(ClockIs(10, 0, false));
-    EXPECT_EQ(game.gameClock.seconds, 0.0f);
+    EXPECT_EQ(day.gameClock.seconds, 0.0f);
     EXPECT_EQ(game.headsetBattery, battery);
     EXPECT_EQ(rngState, rng);
     EXPECT_FALSE(dayOver);
@@ -79,8 +79,8 @@ TEST_F(DayClock, AtTenPmTheClockAndBatteryStandUntilTheLastCarIsServed)
     Frames(1);
     EXPECT_TRUE(dayOver);
     EXPECT_EQ(registerState, 0);  // a car at the speaker is turned away
-    EXPECT_EQ(game.kitchenQueueCount, 0);
-    EXPECT_EQ(dayStats.itemsWasted, 2);
-    EXPECT_EQ(dayStats.burgersWasted[Burger::Megaburger], 1);
-    EXPECT_EQ(dayStats.drinksWasted[Drink::OrangeSoda], 1);
+    EXPECT_EQ(day.kitchenQueueCount, 0);
+    EXPECT_EQ(day.stats.itemsWasted, 2);
+    EXPECT_EQ(day.stats.burgersWasted[Burger::Megaburger], 1);
+    EXPECT_EQ(day.stats.drinksWasted[Drink::OrangeSoda], 1);
 }

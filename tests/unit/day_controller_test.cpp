@@ -1,7 +1,7 @@
 // The in-game controller frame by frame: the start of a day, and which press
 // each key uses up.
-#include "shell/screen_flags.h"
-#include "sim/in_game_controller.h"
+#include "model/screen_flags.h"
+#include "rules/in_game_controller.h"
 #include "support/day_state.h"
 
 namespace {
@@ -35,7 +35,7 @@ protected:
 TEST_F(Controller, TheFirstFrameStartsTheDayWithFullSatisfactionOrHalf)
 {
     game.upgradeLevels = UpgradeLevels{1, 2, 0, 3, 4};
-    dayStats.orderIndex = 7;
+    day.stats.orderIndex = 7;
     Frame();
     EXPECT_FALSE(game.dayStartPending);
     EXPECT_EQ(game.upgradeLevels.drinks, 5);
@@ -44,11 +44,11 @@ TEST_F(Controller, TheFirstFrameStartsTheDayWithFullSatisfactionOrHalf)
     EXPECT_EQ(game.upgradeLevels.advertisement, 3);
     EXPECT_EQ(game.upgradeLevels.shopCursor, 1);
     EXPECT_FLOAT_EQ(game.cookRateTable[0], 0.0835f);
-    EXPECT_EQ(dayStats.orderIndex, 0);
+    EXPECT_EQ(day.stats.orderIndex, 0);
     EXPECT_EQ(game.customerSatisfaction, 100.0f);
 
     Reset();
-    game.gameOptions |= Option::HalfSatisfaction;
+    program.gameOptions |= Option::HalfSatisfaction;
     Frame();
     EXPECT_EQ(game.customerSatisfaction, 50.0f);
     EXPECT_FALSE(game.applySatisfactionHandicap);  // only on a new game's first frame
@@ -58,30 +58,30 @@ TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
 {
     keys[kEnter] = keys[kDelete] = true;
     Frame(5);  // nobody at the speaker, no receipt: nothing is used up
-    EXPECT_EQ(game.orderCounter, 0);
-    game.registerState = 1;
+    EXPECT_EQ(day.orderCounter, 0);
+    day.registerState = 1;
     Frame();
-    EXPECT_EQ(game.orderCounter, 1);
-    EXPECT_TRUE(game.orderOpen);
-    EXPECT_EQ(game.carsInLine, 1);
-    game.registerState = 1;  // the next car: the held Enter has acted already
-    game.framesSinceOrder = 0;
+    EXPECT_EQ(day.orderCounter, 1);
+    EXPECT_TRUE(day.orderOpen);
+    EXPECT_EQ(day.carsInLine, 1);
+    day.registerState = 1;  // the next car: the held Enter has acted already
+    day.framesSinceOrder = 0;
     Frame();
-    EXPECT_EQ(game.orderCounter, 1);
+    EXPECT_EQ(day.orderCounter, 1);
 
     keys['M'] = true;  // keyed after the register's keys: Delete acts on the next frame
     Frame();
-    EXPECT_NE(game.currentReceipt, nullptr);
+    EXPECT_NE(day.currentReceipt, nullptr);
     Frame();
-    EXPECT_EQ(game.currentReceipt, nullptr);
-    EXPECT_TRUE(game.bags[0].free);
-    EXPECT_TRUE(game.orderOpen);
-    EXPECT_EQ(game.kitchenQueueCount, 1);
+    EXPECT_EQ(day.currentReceipt, nullptr);
+    EXPECT_TRUE(day.bags[0].free);
+    EXPECT_TRUE(day.orderOpen);
+    EXPECT_EQ(day.kitchenQueueCount, 1);
 
     keys[kShift] = true;  // the held Enter leaves the car waiting: Shift holds it
     Frame();
-    EXPECT_EQ(game.registerState, 2);
-    EXPECT_TRUE(dayStats.customerPutOnHold);
+    EXPECT_EQ(day.registerState, 2);
+    EXPECT_TRUE(day.stats.customerPutOnHold);
 }
 
 TEST_F(Controller, TheEnterThatPicksABagUpDoesNotAlsoHandItOut)
@@ -89,19 +89,19 @@ TEST_F(Controller, TheEnterThatPicksABagUpDoesNotAlsoHandItOut)
     Frame();
     AddCustomer({6});
     KeyReceipt({6});
-    game.bags[0].receipt->lines[0].bagged = true;
-    game.bags[0].selected = true;
-    game.inGameView = 1;
+    day.bags[0].receipt->lines[0].bagged = true;
+    day.bags[0].selected = true;
+    day.inGameView = 1;
     keys[kEnter] = true;
     Frame(3);
-    EXPECT_EQ(game.inGameView, 2);
-    EXPECT_TRUE(game.bags[0].pickedUp);
-    EXPECT_EQ(game.customersServed, 0);
+    EXPECT_EQ(day.inGameView, 2);
+    EXPECT_TRUE(day.bags[0].pickedUp);
+    EXPECT_EQ(day.customersServed, 0);
     keys[kEnter] = false;
     Frame();
     Press(kEnter);
-    EXPECT_EQ(game.customersServed, 1);
-    EXPECT_EQ(game.carsInLine, 0);
-    EXPECT_TRUE(game.bags[0].free);
-    EXPECT_FLOAT_EQ(dayStats.revenue, 1.5f);
+    EXPECT_EQ(day.customersServed, 1);
+    EXPECT_EQ(day.carsInLine, 0);
+    EXPECT_TRUE(day.bags[0].free);
+    EXPECT_FLOAT_EQ(day.stats.revenue, 1.5f);
 }

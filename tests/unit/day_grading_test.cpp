@@ -1,6 +1,6 @@
 // Grading at the window: accuracy against the customer's order, service time,
 // the day's records and the satisfaction penalty.
-#include "sim/hand_out.h"
+#include "rules/hand_out.h"
 #include "support/day_state.h"
 
 #include <cstring>
@@ -12,7 +12,7 @@ protected:
     // Bag 0 holds a receipt of `keyed` for a customer who wanted `wanted`.
     static float Accuracy(std::initializer_list<int> wanted, std::initializer_list<int> keyed)
     {
-        game = GameState{};
+        game = GameState{}; day = DayState{};
         AddCustomer(wanted);
         KeyReceipt(keyed);
         return computeAccuracy(0);
@@ -39,13 +39,13 @@ TEST_F(Grading, AccuracyCountsMissingAndExtraLinesAndUnmatchedNames)
     EXPECT_EQ(Accuracy({6}, {6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6}), 0.0f);  // never below 0
     // Lines beyond the shorter side take no part in the matching.
     EXPECT_EQ(Accuracy({1, 2}, {2, 3, 1}), 85.0f);
-    EXPECT_EQ(game.bags[0].accuracy, 85.0f);
+    EXPECT_EQ(day.bags[0].accuracy, 85.0f);
 }
 
 TEST_F(Grading, AGarbledOrderLineNeverMatches)
 {
     AddCustomer({6});
-    std::strcpy(game.customerQueue.back().order[0].name, "Fr es");
+    std::strcpy(day.customerQueue.back().order[0].name, "Fr es");
     KeyReceipt({6});
     EXPECT_EQ(computeAccuracy(0), 95.0f);
 }
@@ -55,20 +55,20 @@ TEST_F(Grading, ServiceTimeRevenueRecordsAndPenalty)
     AddCustomer({1, 6});
     Receipt& r = KeyReceipt({1, 6, 10});
     r.timeTaken = At(9, 0);
-    game.gameClock = At(9, 20);
+    day.gameClock = At(9, 20);
     float satisfaction = 80.0f;
-    GradeOrder(0, false, satisfaction);
+    GradeOrder(0, satisfaction);
 
-    EXPECT_FLOAT_EQ(dayStats.lastOrderTime, 4.8f);  // 1,200 game seconds / 250
-    EXPECT_EQ(dayStats.readOrderTime(0), dayStats.lastOrderTime);
-    EXPECT_EQ(dayStats.readOrderAccuracy(0), 90.0f);
-    EXPECT_FLOAT_EQ(dayStats.revenue, 5.20f);
-    EXPECT_EQ(dayStats.ordersServed, 1);
-    EXPECT_EQ(dayStats.orderIndex, 1);
-    EXPECT_EQ(dayStats.fastestOrder, dayStats.lastOrderTime);
-    EXPECT_EQ(dayStats.biggestOrderItems, 3);
-    EXPECT_EQ(dayStats.burgersSold[Burger::Megaburger], 1);
-    EXPECT_EQ(dayStats.drinksSold[Drink::Coke], 1);
+    EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 4.8f);  // 1,200 game seconds / 250
+    EXPECT_EQ(day.stats.readOrderTime(0), day.stats.lastOrderTime);
+    EXPECT_EQ(day.stats.readOrderAccuracy(0), 90.0f);
+    EXPECT_FLOAT_EQ(day.stats.revenue, 5.20f);
+    EXPECT_EQ(day.stats.ordersServed, 1);
+    EXPECT_EQ(day.stats.orderIndex, 1);
+    EXPECT_EQ(day.stats.fastestOrder, day.stats.lastOrderTime);
+    EXPECT_EQ(day.stats.biggestOrderItems, 3);
+    EXPECT_EQ(day.stats.burgersSold[Burger::Megaburger], 1);
+    EXPECT_EQ(day.stats.drinksSold[Drink::Coke], 1);
     EXPECT_EQ(r.timeServed.minutes, 20.0f);
     EXPECT_EQ(satisfaction, 80.0f - 0.1f);  // quick, but 90 % accurate
 }
@@ -77,25 +77,21 @@ TEST_F(Grading, AReceiptNeverClosedCountsFromSixAndASlowerOrderKeepsTheRecord)
 {
     AddCustomer({6});
     KeyReceipt({6});
-    game.gameClock = At(9, 20);
+    day.gameClock = At(9, 20);
     float satisfaction = 100.0f;
-    GradeOrder(0, false, satisfaction);
-    EXPECT_FLOAT_EQ(dayStats.lastOrderTime, 48.0f);
+    GradeOrder(0, satisfaction);
+    EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 48.0f);
     EXPECT_FLOAT_EQ(satisfaction, 100.0f - 0.4f);
-    const float first = dayStats.fastestOrder;
+    const float first = day.stats.fastestOrder;
 
     releaseBag(0);
     AddCustomer({6});
     KeyReceipt({6});  // a single line: not a bigger order
-    game.gameClock = At(11, 0);
-    GradeOrder(0, false, satisfaction);
-    EXPECT_EQ(dayStats.fastestOrder, first);
-    EXPECT_EQ(dayStats.biggestOrderItems, 1);
-    EXPECT_EQ(dayStats.orderIndex, 2);
-
-    GradeOrder(0, true, satisfaction);  // the start of a day: the index only
-    EXPECT_EQ(dayStats.orderIndex, 0);
-    EXPECT_EQ(dayStats.ordersServed, 2);
+    day.gameClock = At(11, 0);
+    GradeOrder(0, satisfaction);
+    EXPECT_EQ(day.stats.fastestOrder, first);
+    EXPECT_EQ(day.stats.biggestOrderItems, 1);
+    EXPECT_EQ(day.stats.orderIndex, 2);
 }
 
 TEST_F(Grading, PenaltyTiersAddTheTwoParts)

@@ -1,7 +1,7 @@
 // The kitchen: one job cooks at a time, and the bag view's keys select, bag,
 // waste and pick up.
-#include "sim/kitchen_control.h"
-#include "sim/register_control.h"
+#include "rules/kitchen_control.h"
+#include "rules/register_control.h"
 #include "support/day_state.h"
 
 namespace {
@@ -27,7 +27,7 @@ protected:
     static int CookFront()
     {
         int frames = 0;
-        for (; game.kitchenQueue[0].progress < 100.0f && frames < 100000; ++frames)
+        for (; day.kitchenQueue[0].progress < 100.0f && frames < 100000; ++frames)
             advanceCooking();
         return frames;
     }
@@ -40,14 +40,14 @@ TEST_F(Kitchen, TheNextJobStartsOnTheFrameTheOneBeforeItPassesAHundred)
     queueCookJob(kFries);
     queueCookJob(kCoke);
     const int frames = CookFront();
-    EXPECT_GT(game.kitchenQueue[0].progress, 99.99f);
-    EXPECT_EQ(game.kitchenQueue[1].progress, game.kitchenQueue[1].rate);
+    EXPECT_GT(day.kitchenQueue[0].progress, 99.99f);
+    EXPECT_EQ(day.kitchenQueue[1].progress, day.kitchenQueue[1].rate);
     advanceCooking();
-    EXPECT_EQ(game.kitchenQueue[0].progress, 100.0f);
-    EXPECT_EQ(game.kitchenQueue[1].progress, 2 * game.kitchenQueue[1].rate);
+    EXPECT_EQ(day.kitchenQueue[0].progress, 100.0f);
+    EXPECT_EQ(day.kitchenQueue[1].progress, 2 * day.kitchenQueue[1].rate);
     EXPECT_NEAR(frames, 800, 1);
 
-    game = GameState{};
+    game = GameState{}; day = DayState{};
     recomputeCookRates(UpgradeLevels{5, 5, 5, 0, 1});
     queueCookJob(kMegaburger);
     EXPECT_EQ(CookFront(), 1198);
@@ -60,25 +60,25 @@ TEST_F(Kitchen, OnlyTheFirstFiveJobsCook)
     for (int i = 0; i < 5 * 600; ++i)
         advanceCooking();
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(game.kitchenQueue[i].progress, 100.0f);
-    EXPECT_EQ(game.kitchenQueue[5].progress, 0.0f);
+        EXPECT_EQ(day.kitchenQueue[i].progress, 100.0f);
+    EXPECT_EQ(day.kitchenQueue[5].progress, 0.0f);
     popCookJob();
     advanceCooking();
-    EXPECT_GT(game.kitchenQueue[4].progress, 0.0f);
+    EXPECT_GT(day.kitchenQueue[4].progress, 0.0f);
 }
 
 TEST_F(Kitchen, AFinishedJobChangesColourEveryEleventhFrame)
 {
     queueCookJob(kCoke);
-    game.kitchenQueue[0].progress = 100.0f;
-    const float first = game.kitchenQueue[0].red;
+    day.kitchenQueue[0].progress = 100.0f;
+    const float first = day.kitchenQueue[0].red;
     for (int i = 0; i < 10; ++i)
         cookingDisplayTimers(0);
-    EXPECT_EQ(game.kitchenQueue[0].colourTimer, 10);
-    EXPECT_EQ(game.kitchenQueue[0].red, first);
+    EXPECT_EQ(day.kitchenQueue[0].colourTimer, 10);
+    EXPECT_EQ(day.kitchenQueue[0].red, first);
     const uint32_t before = rngState;
     cookingDisplayTimers(0);
-    EXPECT_EQ(game.kitchenQueue[0].colourTimer, 0);
+    EXPECT_EQ(day.kitchenQueue[0].colourTimer, 0);
     EXPECT_NE(rngState, before);
 }
 
@@ -91,18 +91,18 @@ TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)
     keys['1'] = true;
     Frame();
     keys['1'] = false;
-    EXPECT_TRUE(game.bags[0].selected);
+    EXPECT_TRUE(day.bags[0].selected);
 
     keys[kSpace] = true;
     Frame();
-    EXPECT_TRUE(game.kitchenQueue[0].warning);
-    EXPECT_EQ(game.kitchenQueue[0].warningTimer, 0);  // set again on every held frame
+    EXPECT_TRUE(day.kitchenQueue[0].warning);
+    EXPECT_EQ(day.kitchenQueue[0].warningTimer, 0);  // set again on every held frame
     int frames = 0;
-    while (game.kitchenQueueCount == 3 && frames++ < 10000)
+    while (day.kitchenQueueCount == 3 && frames++ < 10000)
         Frame();
-    EXPECT_TRUE(game.bags[0].receipt->lines[0].bagged);
+    EXPECT_TRUE(day.bags[0].receipt->lines[0].bagged);
     Frame();  // still held: one press, one item
-    EXPECT_EQ(game.kitchenQueueCount, 2);
+    EXPECT_EQ(day.kitchenQueueCount, 2);
 
     keys[kSpace] = false;
     Frame();
@@ -113,10 +113,10 @@ TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)
         keys[kSpace] = false;
         Frame();
     }
-    EXPECT_EQ(game.kitchenQueueCount, 0);
+    EXPECT_EQ(day.kitchenQueueCount, 0);
     EXPECT_TRUE(bagComplete(0));
-    EXPECT_EQ(dayStats.itemsWasted, 1);  // the third Hamburger fits no line
-    EXPECT_EQ(dayStats.burgersWasted[Burger::Hamburger], 1);
+    EXPECT_EQ(day.stats.itemsWasted, 1);  // the third Hamburger fits no line
+    EXPECT_EQ(day.stats.burgersWasted[Burger::Hamburger], 1);
 }
 
 TEST_F(Kitchen, WithoutABagTheItemIsWastedAndAnEmptySelectedBagThrowsItAway)
@@ -126,8 +126,8 @@ TEST_F(Kitchen, WithoutABagTheItemIsWastedAndAnEmptySelectedBagThrowsItAway)
     CookFront();
     keys[kSpace] = true;
     Frame();
-    EXPECT_EQ(dayStats.itemsWasted, 1);
-    EXPECT_EQ(dayStats.sidesWasted[Side::Fries], 1);
+    EXPECT_EQ(day.stats.itemsWasted, 1);
+    EXPECT_EQ(day.stats.sidesWasted[Side::Fries], 1);
 
     keys[kSpace] = false;
     keys[99] = true;  // keypad 3
@@ -136,9 +136,9 @@ TEST_F(Kitchen, WithoutABagTheItemIsWastedAndAnEmptySelectedBagThrowsItAway)
     CookFront();
     keys[kSpace] = true;
     Frame();
-    EXPECT_EQ(game.kitchenQueueCount, 0);
-    EXPECT_EQ(dayStats.itemsWasted, 1);
-    EXPECT_EQ(dayStats.drinksWasted[Drink::Coke], 0);
+    EXPECT_EQ(day.kitchenQueueCount, 0);
+    EXPECT_EQ(day.stats.itemsWasted, 1);
+    EXPECT_EQ(day.stats.drinksWasted[Drink::Coke], 0);
     Frame();  // an empty queue: nothing
 }
 
@@ -148,30 +148,30 @@ TEST_F(Kitchen, EnterPicksUpOnlyASelectedCompleteBag)
     KeyReceipt({kFries});
     AddCustomer({kCoke});
     KeyReceipt({kCoke});
-    game.bags[1].receipt->lines[0].bagged = true;
-    game.inGameView = 1;
-    game.bags[2].pickedUp = true;
+    day.bags[1].receipt->lines[0].bagged = true;
+    day.inGameView = 1;
+    day.bags[2].pickedUp = true;
 
     keys['1'] = keys[kEnter] = true;
     Frame();
-    EXPECT_FALSE(game.bags[0].pickedUp);
-    EXPECT_FALSE(game.bags[2].pickedUp);
-    EXPECT_EQ(game.inGameView, 1);
+    EXPECT_FALSE(day.bags[0].pickedUp);
+    EXPECT_FALSE(day.bags[2].pickedUp);
+    EXPECT_EQ(day.inGameView, 1);
 
     keys['1'] = keys[kEnter] = false;
     Frame();
     keys['2'] = keys[kEnter] = true;
     Frame();
-    EXPECT_FALSE(game.bags[0].selected);
-    EXPECT_TRUE(game.bags[1].pickedUp);
-    EXPECT_EQ(game.inGameView, 2);
+    EXPECT_FALSE(day.bags[0].selected);
+    EXPECT_TRUE(day.bags[1].pickedUp);
+    EXPECT_EQ(day.inGameView, 2);
 }
 
 TEST_F(Kitchen, AFullQueueIgnoresFurtherItemsAndItemsWithoutAnOrderOnlyCook)
 {
     for (int i = 0; i < 60; ++i)
         keyItem(kCoke);
-    EXPECT_EQ(game.kitchenQueueCount, 55);
-    EXPECT_EQ(game.currentReceipt, nullptr);
-    EXPECT_TRUE(game.bags[0].free);
+    EXPECT_EQ(day.kitchenQueueCount, 55);
+    EXPECT_EQ(day.currentReceipt, nullptr);
+    EXPECT_TRUE(day.bags[0].free);
 }

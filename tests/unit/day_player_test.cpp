@@ -3,10 +3,10 @@
 // bags, hands out (sometimes to the wrong car), waves on stuck cars, goes
 // through the stages between days and mixes in random keys. Every frame the
 // rules that tie receipts, slots, customers and the kitchen together must hold.
-#include "dayend/between_days.h"
-#include "shell/screen_flags.h"
-#include "sim/hand_out.h"
-#include "sim/in_game_controller.h"
+#include "rules/between_days.h"
+#include "model/screen_flags.h"
+#include "rules/hand_out.h"
+#include "rules/in_game_controller.h"
 #include "support/day_state.h"
 
 #include <cmath>
@@ -30,7 +30,7 @@ public:
     // The keys held on the next frame.
     std::vector<int> NextKeys()
     {
-        if (plan_.empty() && game.inGameView <= 2)
+        if (plan_.empty() && day.inGameView <= 2)
             decide();
         if (plan_.empty())
             return {};
@@ -53,7 +53,7 @@ private:
     // Arrows towards a view (the same way round with and without slides).
     bool goTo(int view)
     {
-        const int v = game.inGameView;
+        const int v = day.inGameView;
         if (v == view)
             return true;
         press({(view == (v + 1) % 3) ? kRight : kLeft});
@@ -163,7 +163,7 @@ private:
         if (!chance(90))
             return static_cast<int>(random_() % 3);
         for (int b = 0; b < kBagCount; ++b) {
-            const Bag& bag = game.bags[b];
+            const Bag& bag = day.bags[b];
             if (!bag.receipt)
                 continue;
             for (int i = 0; i < bag.receipt->count; ++i)
@@ -188,8 +188,8 @@ public:
             return;
         plan_.pop_front();
         std::deque<std::vector<int>> keyed;
-        if (!game.customerQueue.empty()) {
-            const Customer& c = game.customerQueue.back();
+        if (!day.customerQueue.empty()) {
+            const Customer& c = day.customerQueue.back();
             for (int i = 0; i < c.count; ++i) {
                 if (chance(5))
                     continue;  // forgotten
@@ -251,7 +251,7 @@ void CheckRules(int frame)
         unfinished = unfinished || job.progress < 100.0f;
     }
     if (!g.dayOver) {
-        ASSERT_EQ(dayStats.orderIndex, dayStats.ordersServed);
+        ASSERT_EQ(day.stats.orderIndex, day.stats.ordersServed);
     }
 }
 
@@ -269,33 +269,33 @@ TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
         Reset();
         screenFlags.titleMenuActive = false;
         if (seed == 12)
-            game.gameOptions = Option::FiveMinuteDays;  // and no slides
+            program.gameOptions = Option::FiveMinuteDays;  // and no slides
         Player player(seed);
         bool keys[256] = {};
-        const int startDay = dayStats.dayNumber;
+        const int startDay = day.stats.dayNumber;
         for (int frame = 0; frame < 100000; ++frame) {
             player.ExpandMarker();
             std::memset(keys, 0, sizeof keys);
             for (int k : player.NextKeys())
                 if (k >= 0)
                     keys[k] = true;
-            const int served = game.customersServed;
+            const int served = day.customersServed;
             const float satisfaction = game.customerSatisfaction;
-            const int wrongBefore = game.framesSinceWrongBag;
-            const int ordersBefore = dayStats.ordersServed;
+            const int wrongBefore = day.framesSinceWrongBag;
+            const int ordersBefore = day.stats.ordersServed;
             InGameController(keys);
             CheckRules(frame);
             if (HasFailure())
                 return;
-            if (game.framesSinceWrongBag == 0 && wrongBefore != 0)
+            if (day.framesSinceWrongBag == 0 && wrongBefore != 0)
                 tally.wrongCars += 1;
-            if (game.customersServed == served + 1 && dayStats.ordersServed == ordersBefore &&
+            if (day.customersServed == served + 1 && day.stats.ordersServed == ordersBefore &&
                 !game.dayStartPending && std::abs(satisfaction - game.customerSatisfaction - 5.0f) < 0.01f)
                 tally.wavedOn += 1;
         }
-        tally.days += dayStats.dayNumber - startDay;
-        tally.orders += totalStats.customers + dayStats.customers;
-        tally.served += totalStats.ordersServed + dayStats.ordersServed;
+        tally.days += day.stats.dayNumber - startDay;
+        tally.orders += game.totals.customers + day.stats.customers;
+        tally.served += game.totals.ordersServed + day.stats.ordersServed;
     }
     EXPECT_GE(tally.days, 6);
     EXPECT_GE(tally.served, 50);

@@ -1,12 +1,12 @@
 // The end-of-day report: its list of lines, the awards, the cursor keys and
 // the report's Enter and Space.
-#include "dayend/between_days.h"
+#include "rules/between_days.h"
 #include "model/catalogue.h"
 #include "model/game_state.h"
 #include "model/key_latches.h"
 #include "render/draw_log.h"
 #include "render/render_state.h"
-#include "stats/stats.h"
+#include "model/stats.h"
 
 #include <gtest/gtest.h>
 
@@ -36,19 +36,19 @@ class EndOfDayReport : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
-        betweenDays = BetweenDaysState{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
+        program = ProgramState{};
         keyLatches = 0;
         renderState.useGL = false;
         drawLog.enabled = true;
         game.dayOver = true;
         game.betweenDaysStage = 1;
         // An ordinary day that earns no award.
-        dayStats.customerPutOnHold = true;
-        dayStats.averageAccuracy = 50.0f;
-        dayStats.averageSpeed = 30.0f;
+        day.stats.customerPutOnHold = true;
+        day.stats.averageAccuracy = 50.0f;
+        day.stats.averageSpeed = 30.0f;
     }
     void TearDown() override
     {
@@ -61,7 +61,7 @@ protected:
     ReportLayout frame()
     {
         drawLog.records.clear();
-        ReportLayout layout = DrawEndOfDayReport(keys, betweenDays.satisfactionBonus);
+        ReportLayout layout = DrawEndOfDayReport(keys, game.satisfactionBonus);
         HandleReportKeys(keys, layout);
         return layout;
     }
@@ -113,20 +113,20 @@ protected:
 
 TEST_F(EndOfDayReport, ClosedReportListsEveryLineInOrder)
 {
-    dayStats.revenue = 123.456f;
-    dayStats.ordersServed = 7;
-    dayStats.itemsWasted = 2;
-    dayStats.averageAccuracy = 88.6f;
-    dayStats.averageSpeed = 12.345f;
-    dayStats.fastestOrder = 4.5f;
-    dayStats.biggestOrderItems = 3;
-    dayStats.drinksSold[Drink::Coke] = 2;
-    totalStats.funds = 1000.0f;
-    totalStats.ordersServed = 12;
-    totalStats.drinksSold[Drink::Coke] = 9;
-    totalStats.bestDayRevenue = 301.25f;
-    totalStats.fastestOrder = 3.25f;
-    betweenDays.satisfactionBonus = 7.0f;
+    day.stats.revenue = 123.456f;
+    day.stats.ordersServed = 7;
+    day.stats.itemsWasted = 2;
+    day.stats.averageAccuracy = 88.6f;
+    day.stats.averageSpeed = 12.345f;
+    day.stats.fastestOrder = 4.5f;
+    day.stats.biggestOrderItems = 3;
+    day.stats.drinksSold[Drink::Coke] = 2;
+    game.totals.funds = 1000.0f;
+    game.totals.ordersServed = 12;
+    game.totals.drinksSold[Drink::Coke] = 9;
+    game.totals.bestDayRevenue = 301.25f;
+    game.totals.fastestOrder = 3.25f;
+    game.satisfactionBonus = 7.0f;
     frame();
     const std::vector<std::string> expected = {
         "REVENUE:", "--------", "Day - W/O Awards:   $123.46", "Day - From Awards:  $0.00 ",
@@ -154,13 +154,13 @@ TEST_F(EndOfDayReport, ClosedReportListsEveryLineInOrder)
 
 TEST_F(EndOfDayReport, OpeningTheDaysDrinksOnDayOneAddsFourLines)
 {
-    dayStats.customerPutOnHold = false;  // one award, to see it move
+    day.stats.customerPutOnHold = false;  // one award, to see it move
     frame();
     const std::vector<ListLine> closed = list();
     ASSERT_EQ(closed.size(), 36u);
     EXPECT_EQ(closed.back().text, "|+| Quick Response      $+ 25.00");
 
-    betweenDays.report.expanded = 1u << kDayDrinks;
+    program.report.expanded = 1u << kDayDrinks;
     frame();
     const std::vector<ListLine> open = list();
     ASSERT_EQ(open.size(), 40u);
@@ -176,11 +176,11 @@ TEST_F(EndOfDayReport, OpeningTheDaysDrinksOnDayOneAddsFourLines)
 
 TEST_F(EndOfDayReport, SharesAreAlignedAndFollowTheDayNumber)
 {
-    dayStats.dayNumber = 3;
-    dayStats.drinksSold[Drink::Coke] = 3;
-    dayStats.drinksSold[Drink::Pepsi] = 1;
-    dayStats.drinksSold[Drink::RootBeer] = 1;
-    betweenDays.report.expanded = 1u << kDayDrinks;
+    day.stats.dayNumber = 3;
+    day.stats.drinksSold[Drink::Coke] = 3;
+    day.stats.drinksSold[Drink::Pepsi] = 1;
+    day.stats.drinksSold[Drink::RootBeer] = 1;
+    program.report.expanded = 1u << kDayDrinks;
     frame();
     const int at = indexOf("|-| # drinks sold:  5");
     ASSERT_GE(at, 0);
@@ -193,23 +193,23 @@ TEST_F(EndOfDayReport, SharesAreAlignedAndFollowTheDayNumber)
     EXPECT_EQ(all[at + 6], "|+| # burgers sold: 0");
 
     // Three digits fill the column.
-    dayStats.drinksSold[Drink::Coke] = 100;
-    dayStats.drinksSold[Drink::Pepsi] = 0;
-    dayStats.drinksSold[Drink::RootBeer] = 0;
+    day.stats.drinksSold[Drink::Coke] = 100;
+    day.stats.drinksSold[Drink::Pepsi] = 0;
+    day.stats.drinksSold[Drink::RootBeer] = 0;
     frame();
     EXPECT_EQ(texts()[at + 1], "Coke:        100 100.0%");
 
     // The lifetime section lists what the day's number allows, whatever was sold.
-    dayStats.dayNumber = 2;
-    totalStats.drinksSold[Drink::RootBeer] = 4;
-    totalStats.drinksSold[Drink::Lemonade] = 4;
-    betweenDays.report.expanded = 1u << kTotalDrinks;
+    day.stats.dayNumber = 2;
+    game.totals.drinksSold[Drink::RootBeer] = 4;
+    game.totals.drinksSold[Drink::Lemonade] = 4;
+    program.report.expanded = 1u << kTotalDrinks;
     frame();
     const int total = indexOf("|-| # drinks sold:  8");
     ASSERT_GE(total, 0);
     EXPECT_EQ(texts()[total + 5], "|+| # burgers sold: 0");
 
-    dayStats.dayNumber = 8;
+    day.stats.dayNumber = 8;
     frame();
     EXPECT_EQ(texts()[total + 5], "Root Beer:     4  50.00%");
     EXPECT_EQ(texts()[total + 6], "Lemonade:      4  50.00%");
@@ -217,8 +217,8 @@ TEST_F(EndOfDayReport, SharesAreAlignedAndFollowTheDayNumber)
 
 TEST_F(EndOfDayReport, EmptyCategoryPrintsZeroLines)
 {
-    dayStats.dayNumber = 5;
-    betweenDays.report.expanded = 1u << kDayBurgers;
+    day.stats.dayNumber = 5;
+    program.report.expanded = 1u << kDayBurgers;
     frame();
     const int at = indexOf("|-| # burgers sold: 0");
     ASSERT_GE(at, 0);
@@ -232,15 +232,15 @@ TEST_F(EndOfDayReport, EmptyCategoryPrintsZeroLines)
 
 TEST_F(EndOfDayReport, OpenLinesShowTheirDetails)
 {
-    dayStats.dayNumber = 4;
-    dayStats.itemsWasted = 3;
-    dayStats.drinksWasted[Drink::GrapeSoda] = 2;
-    dayStats.sidesWasted[Side::TatorTots] = 1;
-    dayStats.biggestOrderItems = 2;
-    fillBiggestOrder(dayStats.biggestOrder, 2);
-    totalStats.bestDayRevenue = 88.0f;
-    totalStats.writeBestDayNumber(4.0f);
-    betweenDays.report.expanded = (1u << kDayBiggest) | (1u << kDayWasted) | (1u << kMostMoney);
+    day.stats.dayNumber = 4;
+    day.stats.itemsWasted = 3;
+    day.stats.drinksWasted[Drink::GrapeSoda] = 2;
+    day.stats.sidesWasted[Side::TatorTots] = 1;
+    day.stats.biggestOrderItems = 2;
+    fillBiggestOrder(day.stats.biggestOrder, 2);
+    game.totals.bestDayRevenue = 88.0f;
+    game.totals.writeBestDayNumber(4.0f);
+    program.report.expanded = (1u << kDayBiggest) | (1u << kDayWasted) | (1u << kMostMoney);
     frame();
     const std::vector<std::string> all = texts();
 
@@ -281,9 +281,9 @@ TEST_F(EndOfDayReport, OpenLinesShowTheirDetails)
 TEST_F(EndOfDayReport, ADayWithoutOrdersHasNoAverages)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    dayStats.averageAccuracy = nan;
-    dayStats.averageSpeed = nan;
-    dayStats.customerPutOnHold = false;
+    day.stats.averageAccuracy = nan;
+    day.stats.averageSpeed = nan;
+    day.stats.customerPutOnHold = false;
     ReportLayout layout = frame();
     EXPECT_GE(indexOf("Average Accuracy: n/a"), 0);
     EXPECT_GE(indexOf("Average Speed: n/a"), 0);
@@ -292,7 +292,7 @@ TEST_F(EndOfDayReport, ADayWithoutOrdersHasNoAverages)
     EXPECT_EQ(layout.headerLines[kAttention], -1);
     EXPECT_EQ(layout.headerLines[kFastFeet], -1);
 
-    dayStats.customerPutOnHold = true;
+    day.stats.customerPutOnHold = true;
     layout = frame();
     EXPECT_EQ(layout.awardTotal, 0.0f);
     EXPECT_EQ(layout.headerLines[kQuickResponse], -1);
@@ -307,18 +307,18 @@ TEST_F(EndOfDayReport, AwardsNeedToPassTheirThresholds)
         float amount;
     };
     const Case cases[] = {
-        {kFastHands, [] { dayStats.ordersServed = 20; }, [] { dayStats.ordersServed = 21; }, 75.0f},
-        {kAttention, [] { dayStats.averageAccuracy = 95.0f; },
-         [] { dayStats.averageAccuracy = std::nextafter(95.0f, 100.0f); }, 150.0f},
-        {kFastFeet, [] { dayStats.averageSpeed = 5.6f; },
-         [] { dayStats.averageSpeed = std::nextafter(5.6f, 0.0f); }, 75.0f},
-        {kEntrepreneur, [] { dayStats.revenue = 250.0f; }, [] { dayStats.revenue = 250.01f; }, 50.0f},
-        {kDrinkMaster, [] { dayStats.drinksSold[Drink::Coke] = 40; },
-         [] { dayStats.drinksSold[Drink::Coke] = 41; }, 80.0f},
-        {kBurgerMaster, [] { dayStats.burgersSold[Burger::Hamburger] = 30; },
-         [] { dayStats.burgersSold[Burger::Hamburger] = 31; }, 100.0f},
-        {kSideMaster, [] { dayStats.sidesSold[Side::Fries] = 35; },
-         [] { dayStats.sidesSold[Side::Fries] = 36; }, 70.0f},
+        {kFastHands, [] { day.stats.ordersServed = 20; }, [] { day.stats.ordersServed = 21; }, 75.0f},
+        {kAttention, [] { day.stats.averageAccuracy = 95.0f; },
+         [] { day.stats.averageAccuracy = std::nextafter(95.0f, 100.0f); }, 150.0f},
+        {kFastFeet, [] { day.stats.averageSpeed = 5.6f; },
+         [] { day.stats.averageSpeed = std::nextafter(5.6f, 0.0f); }, 75.0f},
+        {kEntrepreneur, [] { day.stats.revenue = 250.0f; }, [] { day.stats.revenue = 250.01f; }, 50.0f},
+        {kDrinkMaster, [] { day.stats.drinksSold[Drink::Coke] = 40; },
+         [] { day.stats.drinksSold[Drink::Coke] = 41; }, 80.0f},
+        {kBurgerMaster, [] { day.stats.burgersSold[Burger::Hamburger] = 30; },
+         [] { day.stats.burgersSold[Burger::Hamburger] = 31; }, 100.0f},
+        {kSideMaster, [] { day.stats.sidesSold[Side::Fries] = 35; },
+         [] { day.stats.sidesSold[Side::Fries] = 36; }, 70.0f},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -335,20 +335,20 @@ TEST_F(EndOfDayReport, AwardsNeedToPassTheirThresholds)
 
 TEST_F(EndOfDayReport, AllEightAwardsAndTheirMoney)
 {
-    dayStats.customerPutOnHold = false;
-    dayStats.ordersServed = 21;
-    dayStats.averageAccuracy = 99.0f;
-    dayStats.averageSpeed = 5.0f;
-    dayStats.revenue = 300.0f;
-    dayStats.drinksSold[Drink::Pepsi] = 41;
-    dayStats.burgersSold[Burger::Megaburger] = 31;
-    dayStats.sidesSold[Side::Fries] = 36;
-    totalStats.funds = 500.0f;
-    betweenDays.report.expanded = 1u << kAttention;
+    day.stats.customerPutOnHold = false;
+    day.stats.ordersServed = 21;
+    day.stats.averageAccuracy = 99.0f;
+    day.stats.averageSpeed = 5.0f;
+    day.stats.revenue = 300.0f;
+    day.stats.drinksSold[Drink::Pepsi] = 41;
+    day.stats.burgersSold[Burger::Megaburger] = 31;
+    day.stats.sidesSold[Side::Fries] = 36;
+    game.totals.funds = 500.0f;
+    program.report.expanded = 1u << kAttention;
 
     ReportLayout layout = frame();
     EXPECT_EQ(layout.awardTotal, 625.0f);
-    EXPECT_EQ(betweenDays.awardMoney, 625.0f);
+    EXPECT_EQ(game.awardMoney, 625.0f);
     for (int slot = kQuickResponse; slot <= kSideMaster; ++slot)
         EXPECT_NE(layout.headerLines[slot], -1) << slot;
     std::vector<std::string> all = texts();
@@ -371,81 +371,81 @@ TEST_F(EndOfDayReport, AllEightAwardsAndTheirMoney)
 
 TEST_F(EndOfDayReport, EnterPaysTheAwardsIntoFundsOnly)
 {
-    dayStats.customerPutOnHold = false;
-    dayStats.ordersServed = 21;
-    dayStats.revenue = 80.0f;
-    totalStats.funds = 200.0f;
+    day.stats.customerPutOnHold = false;
+    day.stats.ordersServed = 21;
+    day.stats.revenue = 80.0f;
+    game.totals.funds = 200.0f;
     frame();
     keys[kEnter] = true;
     frame();
     EXPECT_EQ(game.betweenDaysStage, 2);
-    EXPECT_EQ(totalStats.funds, 300.0f);
-    EXPECT_EQ(dayStats.revenue, 80.0f);
-    EXPECT_EQ(betweenDays.awardMoney, 0.0f);
+    EXPECT_EQ(game.totals.funds, 300.0f);
+    EXPECT_EQ(day.stats.revenue, 80.0f);
+    EXPECT_EQ(game.awardMoney, 0.0f);
 
     // Held on, it is the same press: nothing is paid twice.
     game.betweenDaysStage = 1;
     frame();
     EXPECT_EQ(game.betweenDaysStage, 1);
-    EXPECT_EQ(totalStats.funds, 300.0f);
+    EXPECT_EQ(game.totals.funds, 300.0f);
 }
 
 TEST_F(EndOfDayReport, SpaceOpensAndClosesTheLineUnderTheCursor)
 {
-    dayStats.customerPutOnHold = false;
+    day.stats.customerPutOnHold = false;
     // Line 11 is the day's drinks line.
     for (int i = 0; i < 11; ++i)
         press(kDown);
-    EXPECT_EQ(betweenDays.report.cursorLine, -11.0f);
+    EXPECT_EQ(program.report.cursorLine, -11.0f);
     keys[kSpace] = true;
     frame();
     frame();  // held: toggles once
     keys[kSpace] = false;
     frame();
-    EXPECT_EQ(betweenDays.report.expanded, 1u << kDayDrinks);
+    EXPECT_EQ(program.report.expanded, 1u << kDayDrinks);
     EXPECT_EQ(texts()[11], "|-| # drinks sold:  0");
     press(kSpace);
-    EXPECT_EQ(betweenDays.report.expanded, 0u);
+    EXPECT_EQ(program.report.expanded, 0u);
 
     // Not a collapsible line: nothing.
     press(kHome);
     press(kSpace);
-    EXPECT_EQ(betweenDays.report.expanded, 0u);
+    EXPECT_EQ(program.report.expanded, 0u);
 
     // The award line opens; its detail line does not toggle anything.
     for (int i = 0; i < 35; ++i)
         press(kDown);
     press(kSpace);
-    EXPECT_EQ(betweenDays.report.expanded, 1u << kQuickResponse);
+    EXPECT_EQ(program.report.expanded, 1u << kQuickResponse);
     press(kDown);
     press(kSpace);
-    EXPECT_EQ(betweenDays.report.expanded, 1u << kQuickResponse);
+    EXPECT_EQ(program.report.expanded, 1u << kQuickResponse);
     press(kUp);
     press(kSpace);
-    EXPECT_EQ(betweenDays.report.expanded, 0u);
+    EXPECT_EQ(program.report.expanded, 0u);
 }
 
 TEST_F(EndOfDayReport, CursorKeysOnALongReport)
 {
     // Every line open, 25-item biggest orders, all items listed, all awards.
-    dayStats.dayNumber = 8;
-    dayStats.biggestOrderItems = 25;
-    totalStats.biggestOrderItems = 25;
-    fillBiggestOrder(dayStats.biggestOrder, 25);
-    fillBiggestOrder(totalStats.biggestOrder, 25);
-    dayStats.customerPutOnHold = false;
-    dayStats.ordersServed = 21;
-    dayStats.averageAccuracy = 99.0f;
-    dayStats.averageSpeed = 5.0f;
-    dayStats.revenue = 300.0f;
-    dayStats.drinksSold[Drink::Pepsi] = 41;
-    dayStats.burgersSold[Burger::Megaburger] = 31;
-    dayStats.sidesSold[Side::Fries] = 36;
-    betweenDays.report.expanded = (1u << kReportSlots) - 1;
+    day.stats.dayNumber = 8;
+    day.stats.biggestOrderItems = 25;
+    game.totals.biggestOrderItems = 25;
+    fillBiggestOrder(day.stats.biggestOrder, 25);
+    fillBiggestOrder(game.totals.biggestOrder, 25);
+    day.stats.customerPutOnHold = false;
+    day.stats.ordersServed = 21;
+    day.stats.averageAccuracy = 99.0f;
+    day.stats.averageSpeed = 5.0f;
+    day.stats.revenue = 300.0f;
+    day.stats.drinksSold[Drink::Pepsi] = 41;
+    day.stats.burgersSold[Burger::Megaburger] = 31;
+    day.stats.sidesSold[Side::Fries] = 36;
+    program.report.expanded = (1u << kReportSlots) - 1;
     frame();
     const int n = static_cast<int>(list().size());
     ASSERT_EQ(n, 170);
-    ReportView& view = betweenDays.report;
+    ReportView& view = program.report;
 
     press(kEnd);
     EXPECT_EQ(view.cursorRow, -38.0f);
@@ -491,17 +491,17 @@ TEST_F(EndOfDayReport, OnAShortReportTheCursorCanPassTheLastLine)
     frame();
     ASSERT_EQ(list().size(), 35u);
     press(kEnd);
-    const ReportView& view = betweenDays.report;
+    const ReportView& view = program.report;
     EXPECT_EQ(view.scrollTop, 443);
     EXPECT_EQ(view.cursorRow, -38.0f);
     EXPECT_EQ(view.cursorLine, -38.0f);
     press(kSpace);  // below the last line: nothing to open
-    EXPECT_EQ(betweenDays.report.expanded, 0u);
+    EXPECT_EQ(program.report.expanded, 0u);
 }
 
 TEST_F(EndOfDayReport, CursorMarkerAndWindowFrame)
 {
-    betweenDays.report.cursorRow = -2.0f;
+    program.report.cursorRow = -2.0f;
     frame();
     std::vector<DrawRecord> sprites;
     for (const DrawRecord& r : drawLog.records)

@@ -70,7 +70,7 @@ TEST(Catalogue, ShortNamesByExactDisplayName)
 
 TEST(CookRates, StartAtBaseAndFollowTheCategoryLevels)
 {
-    game = GameState{};
+    game = GameState{}; day = DayState{};
     for (int i = 0; i < kMenuItemCount; ++i)
         EXPECT_EQ(game.cookRateTable[i], kMenu[i].baseCookRate);
 
@@ -78,14 +78,14 @@ TEST(CookRates, StartAtBaseAndFollowTheCategoryLevels)
     EXPECT_EQ(game.cookRateTable[0], 0.0235f + 0.012f * 5.0f);  // Megaburger: burgers level
     EXPECT_EQ(game.cookRateTable[5], 0.05f);                    // Fries: sides level 0
     EXPECT_EQ(game.cookRateTable[13], 0.063f + 0.02f);          // Root Beer: drinks level 1
-    game = GameState{};
+    game = GameState{}; day = DayState{};
 }
 
 TEST(CookRates, AtLevelFiveJobsFinishOnTheirKnownFrame)
 {
-    game = GameState{};
+    game = GameState{}; day = DayState{};
     recomputeCookRates(UpgradeLevels{.drinks = 5, .burgers = 5, .sides = 5});
     EXPECT_EQ(FramesToCook(game.cookRateTable[0]), 1198);  // Megaburger at 0.0835
     EXPECT_EQ(FramesToCook(game.cookRateTable[9]), 579);   // Coke at 0.173
-    game = GameState{};
+    game = GameState{}; day = DayState{};
 }

@@ -114,9 +114,9 @@ void ExpectMatchesModel(const Model& model, int step)
     }
     ASSERT_LE(held, 5);
     if (model.current)
-        ASSERT_EQ(game.currentReceipt, slotAt(*model.current).receipt.get());
+        ASSERT_EQ(day.currentReceipt, slotAt(*model.current).receipt.get());
     else
-        ASSERT_EQ(game.currentReceipt, nullptr);
+        ASSERT_EQ(day.currentReceipt, nullptr);
 }
 
 // A slot holding a receipt, or -1.
@@ -133,7 +133,7 @@ int PickHeldSlot(std::mt19937& random)
 
 void RunSequence(unsigned seed, int steps)
 {
-    game = GameState{};
+    game = GameState{}; day = DayState{};
     Model model;
     std::mt19937 random(seed);
     auto chance = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
@@ -142,29 +142,29 @@ void RunSequence(unsigned seed, int steps)
         int op = chance(100);
         if (op < 12) {  // a car answered: new customer, new receipt to come
             Customer c;
-            c.number = game.orderCounter;
+            c.number = day.orderCounter;
             c.count = 1 + chance(10);
             model.latestOrder.clear();
             for (int i = 0; i < c.count; ++i) {
                 c.order[i] = makeOrderItem(1 + chance(15));
                 model.latestOrder.push_back(c.order[i].name);
             }
-            game.customerQueue.push_back(c);
-            game.orderCounter += 1;
-            game.currentReceipt = nullptr;
+            day.customerQueue.push_back(c);
+            day.orderCounter += 1;
+            day.currentReceipt = nullptr;
             model.current.reset();
         } else if (op < 55) {  // an item keyed (now and then one beyond the menu)
             OrderItem item = makeOrderItem(chance(17));
-            model.add(item, game.orderCounter);
+            model.add(item, day.orderCounter);
             addToReceipt(item);
         } else if (op < 65) {  // a hand-out
             int b = chance(3);
             model.release(b);
             releaseBag(b);
         } else if (op < 72) {  // Delete at the register, or of any receipt
-            if (chance(2) == 0 && game.currentReceipt) {
+            if (chance(2) == 0 && day.currentReceipt) {
                 model.destroy(*model.current);
-                deleteReceipt(game.currentReceipt);
+                deleteReceipt(day.currentReceipt);
             } else if (int s = PickHeldSlot(random); s >= 0) {
                 model.destroy(s);
                 deleteReceipt(slotAt(s).receipt.get());
@@ -202,5 +202,5 @@ TEST(OrdersProperty, RandomSequencesKeepEverySlotConsistent)
         if (HasFatalFailure())
             break;
     }
-    game = GameState{};
+    game = GameState{}; day = DayState{};
 }

@@ -12,26 +12,26 @@ namespace {
 
 class Orders : public ::testing::Test {
 protected:
-    void SetUp() override { game = GameState{}; }
-    void TearDown() override { game = GameState{}; }
+    void SetUp() override { game = GameState{}; day = DayState{}; }
+    void TearDown() override { game = GameState{}; day = DayState{}; }
 
     // A car answered at the register: a new customer with this order, a new receipt to come.
     static void NewCustomer(std::initializer_list<int> items = {6})
     {
         Customer c;
-        c.number = game.orderCounter;
+        c.number = day.orderCounter;
         for (int item : items)
             c.order[c.count++] = makeOrderItem(item);
-        game.customerQueue.push_back(c);
-        game.orderCounter += 1;
-        game.currentReceipt = nullptr;
+        day.customerQueue.push_back(c);
+        day.orderCounter += 1;
+        day.currentReceipt = nullptr;
     }
     // A customer whose first keyed item makes a receipt.
     static Receipt* NewOrder(int item = 6)
     {
         NewCustomer({item});
         addToReceipt(makeOrderItem(item));
-        return game.currentReceipt;
+        return day.currentReceipt;
     }
     static int OrderNumberIn(int slot)
     {
@@ -47,8 +47,8 @@ TEST_F(Orders, KeyingAddsLinesAndBackspaceTakesTheLastAway)
     NewCustomer({1, 6, 10});
     for (int item : {1, 6, 10})
         addToReceipt(makeOrderItem(item));
-    ASSERT_NE(game.currentReceipt, nullptr);
-    Receipt& r = *game.currentReceipt;
+    ASSERT_NE(day.currentReceipt, nullptr);
+    Receipt& r = *day.currentReceipt;
     EXPECT_EQ(r.count, 3);
     EXPECT_FLOAT_EQ(r.total, 5.20f);
     EXPECT_EQ(r.orderNumber, 1);
@@ -90,10 +90,10 @@ TEST_F(Orders, AFreedMiddleBagIsTakenBeforeTheWaitingSlots)
     NewOrder();
     NewOrder();
     releaseBag(1);
-    EXPECT_TRUE(game.bags[1].free);
+    EXPECT_TRUE(day.bags[1].free);
     Receipt* next = NewOrder();
     EXPECT_EQ(next->slot, 1);
-    EXPECT_TRUE(game.waitingReceipts[0].free);
+    EXPECT_TRUE(day.waitingReceipts[0].free);
 }
 
 TEST_F(Orders, TheBagCopiesTheLatestCustomersOrder)
@@ -101,7 +101,7 @@ TEST_F(Orders, TheBagCopiesTheLatestCustomersOrder)
     NewCustomer({1, 6});
     NewCustomer({3, 10, 12});
     addToReceipt(makeOrderItem(3));
-    const Bag& bag = game.bags[0];
+    const Bag& bag = day.bags[0];
     ASSERT_EQ(bag.count, 3);
     EXPECT_STREQ(bag.order[0].name, "Hamburger");
     EXPECT_STREQ(bag.order[2].name, "Orange Soda");
@@ -111,40 +111,40 @@ TEST_F(Orders, TheBagCopiesTheLatestCustomersOrder)
 TEST_F(Orders, WithNoCustomerTheBagCopiesNoOrder)
 {
     addToReceipt(makeOrderItem(6));
-    ASSERT_NE(game.currentReceipt, nullptr);
-    EXPECT_EQ(game.bags[0].count, 0);
-    EXPECT_EQ(game.currentReceipt->orderNumber, 0);
+    ASSERT_NE(day.currentReceipt, nullptr);
+    EXPECT_EQ(day.bags[0].count, 0);
+    EXPECT_EQ(day.currentReceipt->orderNumber, 0);
 }
 
 TEST_F(Orders, HandingOutMovesTheWaitingReceiptsUp)
 {
     for (int i = 0; i < 5; ++i)
         NewOrder(6 + (i % 4));
-    game.waitingReceipts[1].accuracy = 42.0f;
-    game.waitingReceipts[1].selected = true;
+    day.waitingReceipts[1].accuracy = 42.0f;
+    day.waitingReceipts[1].selected = true;
 
     releaseBag(1);
     EXPECT_EQ(OrderNumberIn(1), 4);
-    EXPECT_EQ(game.bags[1].receipt->slot, 1);
-    EXPECT_EQ(game.bags[1].count, 1);
-    EXPECT_STREQ(game.bags[1].order[0].name, "Onion Rings");
-    EXPECT_FALSE(game.bags[1].free);
+    EXPECT_EQ(day.bags[1].receipt->slot, 1);
+    EXPECT_EQ(day.bags[1].count, 1);
+    EXPECT_STREQ(day.bags[1].order[0].name, "Onion Rings");
+    EXPECT_FALSE(day.bags[1].free);
 
     EXPECT_EQ(OrderNumberIn(3), 5);
-    EXPECT_EQ(game.waitingReceipts[0].receipt->slot, 3);
-    EXPECT_STREQ(game.waitingReceipts[0].order[0].name, "Fries");
-    EXPECT_EQ(game.waitingReceipts[0].accuracy, 42.0f);  // the whole slot moves
-    EXPECT_TRUE(game.waitingReceipts[0].selected);
-    EXPECT_TRUE(game.waitingReceipts[1].free);
-    EXPECT_EQ(game.waitingReceipts[1].receipt, nullptr);
+    EXPECT_EQ(day.waitingReceipts[0].receipt->slot, 3);
+    EXPECT_STREQ(day.waitingReceipts[0].order[0].name, "Fries");
+    EXPECT_EQ(day.waitingReceipts[0].accuracy, 42.0f);  // the whole slot moves
+    EXPECT_TRUE(day.waitingReceipts[0].selected);
+    EXPECT_TRUE(day.waitingReceipts[1].free);
+    EXPECT_EQ(day.waitingReceipts[1].receipt, nullptr);
 
     releaseBag(0);
     EXPECT_EQ(OrderNumberIn(0), 5);
-    EXPECT_TRUE(game.waitingReceipts[0].free);
-    EXPECT_TRUE(game.waitingReceipts[1].free);
+    EXPECT_TRUE(day.waitingReceipts[0].free);
+    EXPECT_TRUE(day.waitingReceipts[1].free);
 
     releaseBag(2);
-    EXPECT_TRUE(game.bags[2].free);
+    EXPECT_TRUE(day.bags[2].free);
     releaseBag(-1);  // no such bag
     releaseBag(3);
     EXPECT_EQ(OrderNumberIn(0), 5);
@@ -156,7 +156,7 @@ TEST_F(Orders, WhenAllFiveSlotsAreTakenTheNewReceiptAndItsItemAreDropped)
         NewOrder();
     NewCustomer({1});
     addToReceipt(makeOrderItem(1));
-    EXPECT_EQ(game.currentReceipt, nullptr);
+    EXPECT_EQ(day.currentReceipt, nullptr);
     for (int s = 0; s < 5; ++s) {
         EXPECT_EQ(OrderNumberIn(s), s + 1);
         EXPECT_EQ(slotAt(s).receipt->count, 1);
@@ -164,11 +164,11 @@ TEST_F(Orders, WhenAllFiveSlotsAreTakenTheNewReceiptAndItsItemAreDropped)
     // The next item keyed tries again and finds a freed bag.
     releaseBag(0);
     addToReceipt(makeOrderItem(10));
-    ASSERT_NE(game.currentReceipt, nullptr);
-    EXPECT_EQ(game.currentReceipt->orderNumber, 6);
-    EXPECT_EQ(game.currentReceipt->count, 1);
-    EXPECT_STREQ(game.currentReceipt->lines[0].name, "Coke");
-    EXPECT_EQ(game.currentReceipt->slot, 4);  // waiting slot 1: the others moved up
+    ASSERT_NE(day.currentReceipt, nullptr);
+    EXPECT_EQ(day.currentReceipt->orderNumber, 6);
+    EXPECT_EQ(day.currentReceipt->count, 1);
+    EXPECT_STREQ(day.currentReceipt->lines[0].name, "Coke");
+    EXPECT_EQ(day.currentReceipt->slot, 4);  // waiting slot 1: the others moved up
 }
 
 TEST_F(Orders, ATwentySixthLineIsNotAdded)
@@ -176,7 +176,7 @@ TEST_F(Orders, ATwentySixthLineIsNotAdded)
     NewCustomer({1});
     for (int i = 0; i < kReceiptLines; ++i)
         addToReceipt(makeOrderItem(6));
-    Receipt& r = *game.currentReceipt;
+    Receipt& r = *day.currentReceipt;
     EXPECT_EQ(r.count, 25);
     float total = r.total;
     addToReceipt(makeOrderItem(5));
@@ -191,18 +191,18 @@ TEST_F(Orders, ADestroyedReceiptStopsBeingTheCurrentOne)
     Receipt* r = NewOrder(1);
     ASSERT_EQ(r->slot, 0);
     releaseBag(0);
-    EXPECT_EQ(game.currentReceipt, nullptr);
+    EXPECT_EQ(day.currentReceipt, nullptr);
     addToReceipt(makeOrderItem(6));
-    ASSERT_NE(game.currentReceipt, nullptr);
-    EXPECT_EQ(game.currentReceipt->count, 1);
+    ASSERT_NE(day.currentReceipt, nullptr);
+    EXPECT_EQ(day.currentReceipt->count, 1);
 
-    deleteReceipt(game.currentReceipt);
-    EXPECT_EQ(game.currentReceipt, nullptr);
-    EXPECT_TRUE(game.bags[0].free);
+    deleteReceipt(day.currentReceipt);
+    EXPECT_EQ(day.currentReceipt, nullptr);
+    EXPECT_TRUE(day.bags[0].free);
 
     NewOrder();
     clearAllSlots();
-    EXPECT_EQ(game.currentReceipt, nullptr);
+    EXPECT_EQ(day.currentReceipt, nullptr);
 }
 
 TEST_F(Orders, ReleasingAnotherBagKeepsTheCurrentReceipt)
@@ -210,7 +210,7 @@ TEST_F(Orders, ReleasingAnotherBagKeepsTheCurrentReceipt)
     NewOrder();
     Receipt* current = NewOrder();
     releaseBag(0);
-    EXPECT_EQ(game.currentReceipt, current);
+    EXPECT_EQ(day.currentReceipt, current);
 }
 
 TEST_F(Orders, DeleteFreesTheSlotTheReceiptNames)
@@ -221,29 +221,29 @@ TEST_F(Orders, DeleteFreesTheSlotTheReceiptNames)
     Receipt* waiting = NewOrder();
     ASSERT_EQ(waiting->slot, 3);
     deleteReceipt(waiting);
-    EXPECT_TRUE(game.waitingReceipts[0].free);
-    EXPECT_EQ(game.waitingReceipts[0].receipt, nullptr);
-    EXPECT_FALSE(game.bags[2].free);
+    EXPECT_TRUE(day.waitingReceipts[0].free);
+    EXPECT_EQ(day.waitingReceipts[0].receipt, nullptr);
+    EXPECT_FALSE(day.bags[2].free);
 
     Receipt stray;  // held by no slot
     deleteReceipt(&stray);
     deleteReceipt(nullptr);
-    EXPECT_FALSE(game.bags[0].free);
+    EXPECT_FALSE(day.bags[0].free);
 }
 
 TEST_F(Orders, ClearAllSlotsKeepsTheKitchenFlags)
 {
     NewOrder();
     NewOrder();
-    game.bags[1].selected = true;
-    game.bags[1].pickedUp = true;
+    day.bags[1].selected = true;
+    day.bags[1].pickedUp = true;
     clearAllSlots();
     for (int s = 0; s < 5; ++s) {
         EXPECT_TRUE(slotAt(s).free);
         EXPECT_EQ(slotAt(s).receipt, nullptr);
     }
-    EXPECT_TRUE(game.bags[1].selected);
-    EXPECT_TRUE(game.bags[1].pickedUp);
+    EXPECT_TRUE(day.bags[1].selected);
+    EXPECT_TRUE(day.bags[1].pickedUp);
 }
 
 TEST_F(Orders, ItemsAreBaggedOneLineAtATimeInLineOrder)
@@ -251,7 +251,7 @@ TEST_F(Orders, ItemsAreBaggedOneLineAtATimeInLineOrder)
     NewCustomer({3, 6, 3});
     for (int item : {3, 6, 3})
         addToReceipt(makeOrderItem(item));
-    Receipt& r = *game.currentReceipt;
+    Receipt& r = *day.currentReceipt;
 
     EXPECT_FALSE(bagComplete(0));
     EXPECT_TRUE(bagItemOnReceipt(r, "Hamburger"));

@@ -1,9 +1,9 @@
 // The saved game file: its seven lines, the float texts, the safe replacement
 // of the old file, and loading damaged files field by field.
-#include "dayend/between_days.h"
+#include "rules/between_days.h"
 #include "model/game_state.h"
-#include "save/saved_game.h"
-#include "stats/stats.h"
+#include "rules/saved_game.h"
+#include "model/stats.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +40,10 @@ protected:
         folder_ = fs::temp_directory_path() / ("quorvel-save-" + std::to_string(seed()));
         fs::create_directories(folder_);
         fs::current_path(folder_);
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
-        betweenDays = BetweenDaysState{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
+        program = ProgramState{};
     }
     void TearDown() override
     {
@@ -55,13 +55,13 @@ protected:
     // The example game: saved after day 3.
     static void exampleGame()
     {
-        dayStats.dayNumber = 3;
-        totalStats.funds = 812.40f;
-        totalStats.bestDayRevenue = 301.25f;
-        totalStats.writeBestDayNumber(2.0f);
-        totalStats.fastestOrder = 4.5f;
-        totalStats.customers = 58;
-        totalStats.ordersServed = 51;
+        day.stats.dayNumber = 3;
+        game.totals.funds = 812.40f;
+        game.totals.bestDayRevenue = 301.25f;
+        game.totals.writeBestDayNumber(2.0f);
+        game.totals.fastestOrder = 4.5f;
+        game.totals.customers = 58;
+        game.totals.ordersServed = 51;
         game.upgradeLevels.drinks = 1;
         game.upgradeLevels.burgers = 2;
         game.headsetBattery = 64.3f;
@@ -72,7 +72,7 @@ protected:
         bool requested = true;
         SaveGame(game.headsetBattery, game.customerSatisfaction, requested);
         EXPECT_FALSE(requested);
-        return !betweenDays.saveFailed;
+        return !game.saveFailed;
     }
     static void writeSavedGame(const std::string& text)
     {
@@ -105,9 +105,9 @@ private:
 TEST_F(SavedGame, SevenLinesInTheirOrder)
 {
     exampleGame();
-    totalStats.burgersSold = {1, 2, 3, 4, 5};      // Megaburger, Cheeseburger, Hamburger, Fish, Chicken
-    totalStats.drinksSold = {10, 11, 12, 13, 14, 15};  // Coke, Pepsi, Orange, Grape, Root Beer, Lemonade
-    totalStats.sidesSold = {20, 21, 22, 23};       // Fries, Cheese Sticks, Tator Tots, Onion Rings
+    game.totals.burgersSold = {1, 2, 3, 4, 5};      // Megaburger, Cheeseburger, Hamburger, Fish, Chicken
+    game.totals.drinksSold = {10, 11, 12, 13, 14, 15};  // Coke, Pepsi, Orange, Grape, Root Beer, Lemonade
+    game.totals.sidesSold = {20, 21, 22, 23};       // Fries, Cheese Sticks, Tator Tots, Onion Rings
     ASSERT_TRUE(save());
     EXPECT_EQ(readFile("SavedGame.txt"),
               "3\n"
@@ -164,31 +164,31 @@ TEST_F(SavedGame, EveryFloatComesBackExactly)
 TEST_F(SavedGame, SaveThenLoadRestoresTheSameFigures)
 {
     exampleGame();
-    totalStats.funds = 12345.67f;
-    totalStats.fastestOrder = 3.1234567f;
-    totalStats.drinksSold = {1, 2, 3, 4, 5, 6};
-    totalStats.burgersSold = {7, 8, 9, 10, 11};
-    totalStats.sidesSold = {12, 13, 14, 15};
+    game.totals.funds = 12345.67f;
+    game.totals.fastestOrder = 3.1234567f;
+    game.totals.drinksSold = {1, 2, 3, 4, 5, 6};
+    game.totals.burgersSold = {7, 8, 9, 10, 11};
+    game.totals.sidesSold = {12, 13, 14, 15};
     game.upgradeLevels.sides = 4;
     game.upgradeLevels.advertisement = 5;
     ASSERT_TRUE(save());
-    const TotalStats saved = totalStats;
+    const TotalStats saved = game.totals;
     const UpgradeLevels levels = game.upgradeLevels;
 
-    game = GameState{};
-    dayStats = DayStats{};
-    totalStats = TotalStats{};
+    game = GameState{}; day = DayState{};
+    day.stats = DayStats{};
+    game.totals = TotalStats{};
     load();
-    EXPECT_EQ(dayStats.dayNumber, 3);
-    EXPECT_EQ(totalStats.drinksSold, saved.drinksSold);
-    EXPECT_EQ(totalStats.burgersSold, saved.burgersSold);
-    EXPECT_EQ(totalStats.sidesSold, saved.sidesSold);
-    EXPECT_EQ(totalStats.funds, 12345.67f);
-    EXPECT_EQ(totalStats.fastestOrder, 3.1234567f);
-    EXPECT_EQ(totalStats.bestDayRevenue, 301.25f);
-    EXPECT_EQ(totalStats.bestDayNumber, 2);
-    EXPECT_EQ(totalStats.customers, 58);
-    EXPECT_EQ(totalStats.ordersServed, 51);
+    EXPECT_EQ(day.stats.dayNumber, 3);
+    EXPECT_EQ(game.totals.drinksSold, saved.drinksSold);
+    EXPECT_EQ(game.totals.burgersSold, saved.burgersSold);
+    EXPECT_EQ(game.totals.sidesSold, saved.sidesSold);
+    EXPECT_EQ(game.totals.funds, 12345.67f);
+    EXPECT_EQ(game.totals.fastestOrder, 3.1234567f);
+    EXPECT_EQ(game.totals.bestDayRevenue, 301.25f);
+    EXPECT_EQ(game.totals.bestDayNumber, 2);
+    EXPECT_EQ(game.totals.customers, 58);
+    EXPECT_EQ(game.totals.ordersServed, 51);
     EXPECT_EQ(game.upgradeLevels.drinks, levels.drinks);
     EXPECT_EQ(game.upgradeLevels.burgers, levels.burgers);
     EXPECT_EQ(game.upgradeLevels.sides, levels.sides);
@@ -203,8 +203,8 @@ TEST_F(SavedGame, SavingAgainReplacesTheFile)
 {
     exampleGame();
     ASSERT_TRUE(save());
-    dayStats.dayNumber = 4;
-    totalStats.funds = 1000.0f;
+    day.stats.dayNumber = 4;
+    game.totals.funds = 1000.0f;
     ASSERT_TRUE(save());
     const std::vector<std::string> lines = savedLines();
     ASSERT_EQ(lines.size(), 7u);
@@ -218,7 +218,7 @@ TEST_F(SavedGame, AFolderWhereTheFileMustGoIsReportedAsNotSaved)
     fs::create_directory("SavedGame.txt");
     exampleGame();
     EXPECT_FALSE(save());
-    EXPECT_TRUE(betweenDays.saveFailed);
+    EXPECT_TRUE(game.saveFailed);
     EXPECT_TRUE(fs::is_directory("SavedGame.txt"));
     EXPECT_TRUE(fs::is_empty("SavedGame.txt"));
     EXPECT_TRUE(onlyTheSavedGameIsLeft());  // no temporary file left behind
@@ -226,7 +226,7 @@ TEST_F(SavedGame, AFolderWhereTheFileMustGoIsReportedAsNotSaved)
     // The next save that works says so again.
     fs::remove("SavedGame.txt");
     EXPECT_TRUE(save());
-    EXPECT_FALSE(betweenDays.saveFailed);
+    EXPECT_FALSE(game.saveFailed);
 }
 
 TEST_F(SavedGame, AFailedSaveLeavesTheOldFileAsItWas)
@@ -236,7 +236,7 @@ TEST_F(SavedGame, AFailedSaveLeavesTheOldFileAsItWas)
     const std::string old = readFile("SavedGame.txt");
     // The temporary file cannot be made: the write fails before the old file is touched.
     fs::create_directory("SavedGame.txt.tmp");
-    dayStats.dayNumber = 9;
+    day.stats.dayNumber = 9;
     EXPECT_FALSE(save());
     EXPECT_EQ(readFile("SavedGame.txt"), old);
     EXPECT_TRUE(fs::is_directory("SavedGame.txt.tmp"));
@@ -246,15 +246,15 @@ TEST_F(SavedGame, LayoutOfTheFileDoesNotMatter)
 {
     writeSavedGame("5 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 4.5 301.25 2 812.4 58 51 1 2 3 4 64.3 91");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 5);
-    EXPECT_EQ(totalStats.burgersSold[Burger::Cheeseburger], 1);
-    EXPECT_EQ(totalStats.burgersSold[Burger::Megaburger], 5);
-    EXPECT_EQ(totalStats.drinksSold[Drink::RootBeer], 11);
-    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 15);
+    EXPECT_EQ(day.stats.dayNumber, 5);
+    EXPECT_EQ(game.totals.burgersSold[Burger::Cheeseburger], 1);
+    EXPECT_EQ(game.totals.burgersSold[Burger::Megaburger], 5);
+    EXPECT_EQ(game.totals.drinksSold[Drink::RootBeer], 11);
+    EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 15);
     EXPECT_EQ(game.upgradeLevels.advertisement, 4);
     EXPECT_EQ(game.customerSatisfaction, 91.0f);
 
-    game = GameState{};
+    game = GameState{}; day = DayState{};
     writeSavedGame("5\r\n1\r\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n13\n14\n15\n4.5\n301.25\n2\n812.4\n"
                    "58\n51\n1\n2\n3\n4\n\n\n64.3\t91\n");
     load();
@@ -267,18 +267,18 @@ TEST_F(SavedGame, BestDayNumberIsReadAsAFloat)
 {
     writeSavedGame("3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 3.9 0 0 0 0 0 0 0 50 50");
     load();
-    EXPECT_EQ(totalStats.bestDayNumber, 3);
+    EXPECT_EQ(game.totals.bestDayNumber, 3);
     writeSavedGame("3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 4 0 0 0 0 0 0 0 50 50");
     load();
-    EXPECT_EQ(totalStats.bestDayNumber, 4);
+    EXPECT_EQ(game.totals.bestDayNumber, 4);
 }
 
 TEST_F(SavedGame, BadValuesLeaveOnlyTheirOwnField)
 {
     exampleGame();
-    totalStats.drinksSold[Drink::Coke] = 77;
-    totalStats.sidesSold[Side::Fries] = 33;
-    totalStats.bestDayNumber = 6;
+    game.totals.drinksSold[Drink::Coke] = 77;
+    game.totals.sidesSold[Side::Fries] = 33;
+    game.totals.bestDayNumber = 6;
     // Every field bad or out of range, except the three marked good.
     writeSavedGame("0\n"                               // day below 1
                    "-1 x 3.5 +7 99999999999\n"        // negative, text, fraction, good (+7), too big
@@ -288,17 +288,17 @@ TEST_F(SavedGame, BadValuesLeaveOnlyTheirOwnField)
                    "6 -1 5.0 five\n"
                    "100.5 inf\n");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 3);
-    EXPECT_EQ(totalStats.burgersSold[Burger::Hamburger], 7);
-    EXPECT_EQ(totalStats.drinksSold[Drink::Pepsi], 2);
-    EXPECT_EQ(totalStats.drinksSold[Drink::Coke], 77);
-    EXPECT_EQ(totalStats.sidesSold[Side::Fries], 33);
-    EXPECT_EQ(totalStats.fastestOrder, 4.5f);
-    EXPECT_EQ(totalStats.bestDayRevenue, 301.25f);
-    EXPECT_EQ(totalStats.funds, 812.4f);
-    EXPECT_EQ(totalStats.bestDayNumber, 6);
-    EXPECT_EQ(totalStats.customers, 58);
-    EXPECT_EQ(totalStats.ordersServed, 51);
+    EXPECT_EQ(day.stats.dayNumber, 3);
+    EXPECT_EQ(game.totals.burgersSold[Burger::Hamburger], 7);
+    EXPECT_EQ(game.totals.drinksSold[Drink::Pepsi], 2);
+    EXPECT_EQ(game.totals.drinksSold[Drink::Coke], 77);
+    EXPECT_EQ(game.totals.sidesSold[Side::Fries], 33);
+    EXPECT_EQ(game.totals.fastestOrder, 4.5f);
+    EXPECT_EQ(game.totals.bestDayRevenue, 301.25f);
+    EXPECT_EQ(game.totals.funds, 812.4f);
+    EXPECT_EQ(game.totals.bestDayNumber, 6);
+    EXPECT_EQ(game.totals.customers, 58);
+    EXPECT_EQ(game.totals.ordersServed, 51);
     EXPECT_EQ(game.upgradeLevels.drinks, 1);
     EXPECT_EQ(game.upgradeLevels.burgers, 2);
     EXPECT_EQ(game.upgradeLevels.sides, 0);
@@ -313,11 +313,11 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
 {
     writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 -2.5 2147483520 -3 0 0 5 0 5 0 0 -7.25\n");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 1);
-    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 1000000000);
-    EXPECT_EQ(totalStats.bestDayRevenue, -2.5f);
-    EXPECT_EQ(totalStats.bestDayNumber, 2147483520);
-    EXPECT_EQ(totalStats.funds, -3.0f);
+    EXPECT_EQ(day.stats.dayNumber, 1);
+    EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
+    EXPECT_EQ(game.totals.bestDayRevenue, -2.5f);
+    EXPECT_EQ(game.totals.bestDayNumber, 2147483520);
+    EXPECT_EQ(game.totals.funds, -3.0f);
     EXPECT_EQ(game.upgradeLevels.drinks, 5);
     EXPECT_EQ(game.upgradeLevels.sides, 5);
     EXPECT_EQ(game.headsetBattery, 0.0f);
@@ -328,9 +328,9 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     exampleGame();
     writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 0 0 0 0 100.01 0\n");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 3);
-    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 1000000000);
-    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(day.stats.dayNumber, 3);
+    EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
+    EXPECT_EQ(game.totals.bestDayNumber, 2);
     EXPECT_EQ(game.headsetBattery, 64.3f);
 }
 
@@ -339,29 +339,29 @@ TEST_F(SavedGame, TruncatedAndMissingFiles)
     exampleGame();
     writeSavedGame("6 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 4.5 30");  // cut in the middle of a value
     load();
-    EXPECT_EQ(dayStats.dayNumber, 6);
-    EXPECT_EQ(totalStats.sidesSold[Side::TatorTots], 15);
-    EXPECT_EQ(totalStats.bestDayRevenue, 30.0f);
-    EXPECT_EQ(totalStats.bestDayNumber, 2);
-    EXPECT_EQ(totalStats.funds, 812.4f);
+    EXPECT_EQ(day.stats.dayNumber, 6);
+    EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 15);
+    EXPECT_EQ(game.totals.bestDayRevenue, 30.0f);
+    EXPECT_EQ(game.totals.bestDayNumber, 2);
+    EXPECT_EQ(game.totals.funds, 812.4f);
     EXPECT_EQ(game.headsetBattery, 64.3f);
     EXPECT_EQ(game.betweenDaysStage, 2);
 
     writeSavedGame("");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 6);
+    EXPECT_EQ(day.stats.dayNumber, 6);
     EXPECT_TRUE(game.dayOver);
 
     fs::remove("SavedGame.txt");
     game.dayOver = false;
     load();
-    EXPECT_EQ(dayStats.dayNumber, 6);
+    EXPECT_EQ(day.stats.dayNumber, 6);
     EXPECT_TRUE(game.dayOver);
     EXPECT_EQ(game.betweenDaysStage, 2);
 
     fs::create_directory("SavedGame.txt");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 6);
+    EXPECT_EQ(day.stats.dayNumber, 6);
 }
 
 TEST_F(SavedGame, AnOverlongValueIsOneBadValue)
@@ -369,10 +369,10 @@ TEST_F(SavedGame, AnOverlongValueIsOneBadValue)
     exampleGame();
     writeSavedGame(std::string(100000, '7') + " 4 " + std::string(3, '\0') + " 6");
     load();
-    EXPECT_EQ(dayStats.dayNumber, 3);
-    EXPECT_EQ(totalStats.burgersSold[Burger::Cheeseburger], 4);
-    EXPECT_EQ(totalStats.burgersSold[Burger::ChickenSandwich], 0);
-    EXPECT_EQ(totalStats.burgersSold[Burger::FishSandwich], 6);
+    EXPECT_EQ(day.stats.dayNumber, 3);
+    EXPECT_EQ(game.totals.burgersSold[Burger::Cheeseburger], 4);
+    EXPECT_EQ(game.totals.burgersSold[Burger::ChickenSandwich], 0);
+    EXPECT_EQ(game.totals.burgersSold[Burger::FishSandwich], 6);
 
     std::string noise;
     std::mt19937 random(3);
@@ -384,7 +384,7 @@ TEST_F(SavedGame, AnOverlongValueIsOneBadValue)
     EXPECT_LE(game.upgradeLevels.advertisement, 5);
     EXPECT_GE(game.headsetBattery, 0.0f);
     EXPECT_LE(game.headsetBattery, 100.0f);
-    EXPECT_GE(dayStats.dayNumber, 1);
+    EXPECT_GE(day.stats.dayNumber, 1);
 }
 
 TEST_F(SavedGame, OnlyAFileIsASavedGameToLoad)

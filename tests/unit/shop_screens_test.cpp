@@ -1,9 +1,9 @@
 // What the upgrades shop, the saving screen and the bulletin draw.
-#include "dayend/between_days.h"
+#include "rules/between_days.h"
 #include "model/game_state.h"
 #include "render/draw_log.h"
 #include "render/render_state.h"
-#include "stats/stats.h"
+#include "model/stats.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@ class ShopScreens : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
-        betweenDays = BetweenDaysState{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
+        program = ProgramState{};
         renderState.useGL = false;
         drawLog.enabled = true;
         drawLog.records.clear();
@@ -61,7 +61,7 @@ TEST_F(ShopScreens, ShopLabelsAndInformation)
 {
     game.upgradeLevels = UpgradeLevels{5, 5, 5, 2, 5};
     game.headsetBattery = 99.6f;
-    totalStats.funds = 1234.5f;
+    game.totals.funds = 1234.5f;
     std::vector<DrawRecord> records = drawn(drawShop);
     const std::vector<std::string> all = texts(records);
     const std::vector<std::string> expected = {
@@ -133,19 +133,19 @@ TEST_F(ShopScreens, SavingAnimationThenTheOutcome)
     EXPECT_EQ(drawLog.records.size(), 2u);
     EXPECT_EQ(drawLog.records[1].text, "Press <enter>");
 
-    betweenDays.saveFailed = true;
+    game.saveFailed = true;
     drawLog.records.clear();
     DrawSavingScreen(false);
     EXPECT_EQ(drawLog.records[0].text, "GAME WAS NOT SAVED!");
 
     DrawSavingScreen(true);  // 'S' again restarts the animation
-    EXPECT_EQ(betweenDays.savingFrames, 1);
-    EXPECT_EQ(betweenDays.savingDotTimer, 1);
+    EXPECT_EQ(game.savingFrames, 1);
+    EXPECT_EQ(game.savingDotTimer, 1);
 }
 
 TEST_F(ShopScreens, BulletinAnnouncesTheNextItem)
 {
-    dayStats.dayNumber = 1;
+    day.stats.dayNumber = 1;
     std::vector<DrawRecord> records = drawn(DrawBulletin);
     EXPECT_NE(findText(records, "- Day 2 -"), nullptr);
     const DrawRecord* title = findText(records, "none");
@@ -153,7 +153,7 @@ TEST_F(ShopScreens, BulletinAnnouncesTheNextItem)
     EXPECT_EQ(title->x, 220);
     EXPECT_NE(findText(records, "N/A"), nullptr);
 
-    dayStats.dayNumber = 7;
+    day.stats.dayNumber = 7;
     records = drawn(DrawBulletin);
     title = findText(records, "Burger- 'Chicken Sandwich'");
     ASSERT_NE(title, nullptr);
@@ -164,17 +164,17 @@ TEST_F(ShopScreens, BulletinAnnouncesTheNextItem)
         EXPECT_NE(findText(records, line), nullptr) << line;
     EXPECT_NE(findText(records, "SELL!!  SELL!!  SELL!!"), nullptr);
 
-    dayStats.dayNumber = 4;
+    day.stats.dayNumber = 4;
     records = drawn(DrawBulletin);
     title = findText(records, "Burger - 'Fish Sandwich'");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, 240);
-    dayStats.dayNumber = 2;
+    day.stats.dayNumber = 2;
     title = findText(records = drawn(DrawBulletin), "Drink - 'Root Beer'");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, 220);
 
-    dayStats.dayNumber = 8;
+    day.stats.dayNumber = 8;
     records = drawn(DrawBulletin);
     EXPECT_NE(findText(records, "- Day 9 -"), nullptr);
     EXPECT_NE(findText(records, "none"), nullptr);

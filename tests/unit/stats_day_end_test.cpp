@@ -1,5 +1,5 @@
 // Closing time: the day's averages, leftover kitchen jobs, and the records kept across days.
-#include "stats/stats.h"
+#include "model/stats.h"
 
 #include "model/game_state.h"
 #include "model/random.h"
@@ -14,22 +14,22 @@ class DayEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
         savedRng = rngState;
     }
     void TearDown() override
     {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
+        game = GameState{}; day = DayState{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
         rngState = savedRng;
     }
     // One order handed out, as the window records it.
     static void Served(float time, float accuracy)
     {
-        DayStats& d = dayStats;
+        DayStats& d = day.stats;
         d.writeOrderTime(d.orderIndex, time);
         d.writeOrderAccuracy(d.orderIndex, accuracy);
         d.ordersServed += 1;
@@ -39,12 +39,12 @@ protected:
     static void CloseDay(int dayNumber, float revenue, float fastest, int biggest)
     {
         resetDayStats();
-        dayStats.dayNumber = dayNumber;
-        dayStats.revenue = revenue;
-        dayStats.fastestOrder = fastest;
-        dayStats.biggestOrderItems = biggest;
-        dayStats.biggestOrder.count = biggest;
-        dayStats.biggestOrder.orderNumber = dayNumber;  // marks whose copy it is
+        day.stats.dayNumber = dayNumber;
+        day.stats.revenue = revenue;
+        day.stats.fastestOrder = fastest;
+        day.stats.biggestOrderItems = biggest;
+        day.stats.biggestOrder.count = biggest;
+        day.stats.biggestOrder.orderNumber = dayNumber;  // marks whose copy it is
         accumulateDayIntoTotals();
     }
     uint32_t savedRng = 0;
@@ -58,8 +58,8 @@ TEST_F(DayEnd, AveragesCoverTheDaysOrders)
     Served(4.0f, 90.0f);
     Served(6.0f, 80.0f);
     finishDayStatistics();
-    EXPECT_EQ(dayStats.averageSpeed, 4.0f);
-    EXPECT_EQ(dayStats.averageAccuracy, 90.0f);
+    EXPECT_EQ(day.stats.averageSpeed, 4.0f);
+    EXPECT_EQ(day.stats.averageAccuracy, 90.0f);
 }
 
 TEST_F(DayEnd, AveragesCoverOrdersBeyondTheFiftieth)
@@ -67,16 +67,16 @@ TEST_F(DayEnd, AveragesCoverOrdersBeyondTheFiftieth)
     for (int i = 0; i < 60; ++i)
         Served(i < 50 ? 1.0f : 61.0f, i < 50 ? 100.0f : 40.0f);
     finishDayStatistics();
-    EXPECT_EQ(dayStats.averageSpeed, 11.0f);
-    EXPECT_EQ(dayStats.averageAccuracy, 90.0f);
+    EXPECT_EQ(day.stats.averageSpeed, 11.0f);
+    EXPECT_EQ(day.stats.averageAccuracy, 90.0f);
 }
 
 TEST_F(DayEnd, ADayWithoutOrdersHasNotANumberAverages)
 {
     finishDayStatistics();
-    EXPECT_TRUE(std::isnan(dayStats.averageSpeed));
-    EXPECT_TRUE(std::isnan(dayStats.averageAccuracy));
-    EXPECT_FALSE(dayStats.averageAccuracy >= 0.0f);
+    EXPECT_TRUE(std::isnan(day.stats.averageSpeed));
+    EXPECT_TRUE(std::isnan(day.stats.averageAccuracy));
+    EXPECT_FALSE(day.stats.averageAccuracy >= 0.0f);
 }
 
 TEST_F(DayEnd, AveragesSumInThirtyTwoBitFloats)
@@ -86,98 +86,98 @@ TEST_F(DayEnd, AveragesSumInThirtyTwoBitFloats)
     for (int i = 0; i < 9; ++i)
         Served(1.0f, 0.0f);
     finishDayStatistics();
-    EXPECT_EQ(dayStats.averageSpeed, 1e8f / 10.0f);
+    EXPECT_EQ(day.stats.averageSpeed, 1e8f / 10.0f);
 }
 
 TEST_F(DayEnd, LeftoverKitchenJobsAreWastedByItem)
 {
     queueCookJob(1);
     queueCookJob(11);
-    dayStats.itemsWasted = 3;
+    day.stats.itemsWasted = 3;
     finishDayStatistics();
-    EXPECT_EQ(game.kitchenQueueCount, 0);
-    EXPECT_EQ(dayStats.itemsWasted, 5);
-    EXPECT_EQ(dayStats.burgersWasted[Burger::Megaburger], 1);
-    EXPECT_EQ(dayStats.drinksWasted[Drink::GrapeSoda], 1);
-    EXPECT_EQ(totalStats.itemsWasted, 5);
-    EXPECT_EQ(totalStats.burgersWasted[Burger::Megaburger], 1);
+    EXPECT_EQ(day.kitchenQueueCount, 0);
+    EXPECT_EQ(day.stats.itemsWasted, 5);
+    EXPECT_EQ(day.stats.burgersWasted[Burger::Megaburger], 1);
+    EXPECT_EQ(day.stats.drinksWasted[Drink::GrapeSoda], 1);
+    EXPECT_EQ(game.totals.itemsWasted, 5);
+    EXPECT_EQ(game.totals.burgersWasted[Burger::Megaburger], 1);
 }
 
 TEST_F(DayEnd, TheDayIsAddedIntoTheTotals)
 {
-    totalStats.funds = 100.0f;
-    totalStats.customers = 10;
-    totalStats.ordersServed = 7;
-    totalStats.drinksSold[Drink::Coke] = 2;
-    dayStats.revenue = 25.5f;
-    dayStats.customers = 4;
-    dayStats.ordersServed = 3;
-    dayStats.drinksSold[Drink::Coke] = 3;
-    dayStats.sidesWasted[Side::Fries] = 1;
+    game.totals.funds = 100.0f;
+    game.totals.customers = 10;
+    game.totals.ordersServed = 7;
+    game.totals.drinksSold[Drink::Coke] = 2;
+    day.stats.revenue = 25.5f;
+    day.stats.customers = 4;
+    day.stats.ordersServed = 3;
+    day.stats.drinksSold[Drink::Coke] = 3;
+    day.stats.sidesWasted[Side::Fries] = 1;
     accumulateDayIntoTotals();
-    EXPECT_EQ(totalStats.funds, 125.5f);
-    EXPECT_EQ(totalStats.customers, 14);
-    EXPECT_EQ(totalStats.ordersServed, 10);
-    EXPECT_EQ(totalStats.drinksSold[Drink::Coke], 5);
-    EXPECT_EQ(totalStats.sidesWasted[Side::Fries], 1);
+    EXPECT_EQ(game.totals.funds, 125.5f);
+    EXPECT_EQ(game.totals.customers, 14);
+    EXPECT_EQ(game.totals.ordersServed, 10);
+    EXPECT_EQ(game.totals.drinksSold[Drink::Coke], 5);
+    EXPECT_EQ(game.totals.sidesWasted[Side::Fries], 1);
 }
 
 TEST_F(DayEnd, FastestOrderRecordNeedsAStrictlyFasterDayWithOrders)
 {
     CloseDay(1, 10.0f, 0.0f, 0);  // no orders: no record
-    EXPECT_EQ(totalStats.fastestOrder, 0.0f);
+    EXPECT_EQ(game.totals.fastestOrder, 0.0f);
     CloseDay(2, 10.0f, 6.0f, 0);  // the first day with orders sets it
-    EXPECT_EQ(totalStats.fastestOrder, 6.0f);
+    EXPECT_EQ(game.totals.fastestOrder, 6.0f);
     CloseDay(3, 10.0f, 7.0f, 0);
-    EXPECT_EQ(totalStats.fastestOrder, 6.0f);
+    EXPECT_EQ(game.totals.fastestOrder, 6.0f);
     CloseDay(4, 10.0f, 0.0f, 0);
-    EXPECT_EQ(totalStats.fastestOrder, 6.0f);
+    EXPECT_EQ(game.totals.fastestOrder, 6.0f);
     CloseDay(5, 10.0f, 5.5f, 0);
-    EXPECT_EQ(totalStats.fastestOrder, 5.5f);
+    EXPECT_EQ(game.totals.fastestOrder, 5.5f);
 }
 
 TEST_F(DayEnd, BestDayRecordKeepsTheClosingDaysOwnNumber)
 {
     CloseDay(1, 0.0f, 0.0f, 0);  // the first closed day always sets the record
-    EXPECT_EQ(totalStats.bestDayRevenue, 0.0f);
-    EXPECT_EQ(totalStats.bestDayNumber, 1);
+    EXPECT_EQ(game.totals.bestDayRevenue, 0.0f);
+    EXPECT_EQ(game.totals.bestDayNumber, 1);
     CloseDay(2, 30.0f, 0.0f, 0);  // a record of 0 is replaced
-    EXPECT_EQ(totalStats.bestDayRevenue, 30.0f);
-    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(game.totals.bestDayRevenue, 30.0f);
+    EXPECT_EQ(game.totals.bestDayNumber, 2);
     CloseDay(3, 30.0f, 0.0f, 0);  // a tie leaves it
-    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(game.totals.bestDayNumber, 2);
     CloseDay(4, 29.99f, 0.0f, 0);
-    EXPECT_EQ(totalStats.bestDayNumber, 2);
+    EXPECT_EQ(game.totals.bestDayNumber, 2);
     CloseDay(5, 30.01f, 0.0f, 0);
-    EXPECT_EQ(totalStats.bestDayRevenue, 30.01f);
-    EXPECT_EQ(totalStats.bestDayNumber, 5);
+    EXPECT_EQ(game.totals.bestDayRevenue, 30.01f);
+    EXPECT_EQ(game.totals.bestDayNumber, 5);
 }
 
 TEST_F(DayEnd, BiggestOrderRecordNeedsStrictlyMoreItems)
 {
     CloseDay(1, 1.0f, 0.0f, 4);
-    EXPECT_EQ(totalStats.biggestOrderItems, 4);
-    EXPECT_EQ(totalStats.biggestOrder.orderNumber, 1);
+    EXPECT_EQ(game.totals.biggestOrderItems, 4);
+    EXPECT_EQ(game.totals.biggestOrder.orderNumber, 1);
     CloseDay(2, 1.0f, 0.0f, 4);  // a tie keeps the earlier copy
-    EXPECT_EQ(totalStats.biggestOrder.orderNumber, 1);
+    EXPECT_EQ(game.totals.biggestOrder.orderNumber, 1);
     CloseDay(3, 1.0f, 0.0f, 2);
-    EXPECT_EQ(totalStats.biggestOrderItems, 4);
+    EXPECT_EQ(game.totals.biggestOrderItems, 4);
     CloseDay(4, 1.0f, 0.0f, 7);
-    EXPECT_EQ(totalStats.biggestOrderItems, 7);
-    EXPECT_EQ(totalStats.biggestOrder.orderNumber, 4);
+    EXPECT_EQ(game.totals.biggestOrderItems, 7);
+    EXPECT_EQ(game.totals.biggestOrder.orderNumber, 4);
 }
 
 TEST_F(DayEnd, EachDayShowsItsOwnBiggestOrderWhileTheRecordKeepsTheLargest)
 {
-    dayStats.biggestOrderItems = 8;
-    dayStats.biggestOrder.count = 8;
+    day.stats.biggestOrderItems = 8;
+    day.stats.biggestOrder.count = 8;
     accumulateDayIntoTotals();
     resetDayStats();
-    EXPECT_EQ(dayStats.biggestOrderItems, 0);
+    EXPECT_EQ(day.stats.biggestOrderItems, 0);
     // A smaller order the next day becomes that day's biggest, leaving the record.
-    dayStats.biggestOrderItems = 3;
-    dayStats.biggestOrder.count = 3;
+    day.stats.biggestOrderItems = 3;
+    day.stats.biggestOrder.count = 3;
     accumulateDayIntoTotals();
-    EXPECT_EQ(totalStats.biggestOrderItems, 8);
-    EXPECT_EQ(totalStats.biggestOrder.count, 8);
+    EXPECT_EQ(game.totals.biggestOrderItems, 8);
+    EXPECT_EQ(game.totals.biggestOrder.count, 8);
 }

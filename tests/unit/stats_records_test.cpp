@@ -1,5 +1,5 @@
 // The statistics records: per-item counters, resets, the order entries and bestDayNumber.
-#include "stats/stats.h"
+#include "model/stats.h"
 
 #include "model/catalogue.h"
 
@@ -13,8 +13,8 @@ class StatsRecords : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
     }
     void TearDown() override { SetUp(); }
 };
@@ -30,37 +30,37 @@ TEST_F(StatsRecords, SoldItemsCountByExactDisplayName)
     recordItemSold("Co e");
     recordItemSold("");
     recordItemSold(nullptr);
-    EXPECT_EQ(dayStats.drinksSold, (DrinkCounts{2, 1, 1, 1, 1, 1}));
-    EXPECT_EQ(dayStats.burgersSold, (BurgerCounts{1, 1, 1, 1, 1}));
-    EXPECT_EQ(dayStats.sidesSold, (SideCounts{1, 1, 1, 1}));
-    EXPECT_EQ(dayStats.drinksSoldCount(), 7);
-    EXPECT_EQ(dayStats.burgersSoldCount(), 5);
-    EXPECT_EQ(dayStats.sidesSoldCount(), 4);
+    EXPECT_EQ(day.stats.drinksSold, (DrinkCounts{2, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(day.stats.burgersSold, (BurgerCounts{1, 1, 1, 1, 1}));
+    EXPECT_EQ(day.stats.sidesSold, (SideCounts{1, 1, 1, 1}));
+    EXPECT_EQ(day.stats.drinksSoldCount(), 7);
+    EXPECT_EQ(day.stats.burgersSoldCount(), 5);
+    EXPECT_EQ(day.stats.sidesSoldCount(), 4);
 }
 
 TEST_F(StatsRecords, WastedItemsCountByKitchenItemNumber)
 {
     recordItemWasted(11);
-    EXPECT_EQ(dayStats.drinksWasted[Drink::GrapeSoda], 1);
+    EXPECT_EQ(day.stats.drinksWasted[Drink::GrapeSoda], 1);
     recordItemWasted(13);
-    EXPECT_EQ(dayStats.drinksWasted[Drink::Pepsi], 1);
+    EXPECT_EQ(day.stats.drinksWasted[Drink::Pepsi], 1);
     recordItemWasted(12);
-    EXPECT_EQ(dayStats.drinksWasted[Drink::OrangeSoda], 1);
+    EXPECT_EQ(day.stats.drinksWasted[Drink::OrangeSoda], 1);
     for (int n = 1; n <= 9; ++n)
         recordItemWasted(n);
     recordItemWasted(0);
     recordItemWasted(16);
     recordItemWasted(-1);
-    EXPECT_EQ(dayStats.burgersWasted, (BurgerCounts{1, 1, 1, 1, 1}));
-    EXPECT_EQ(dayStats.sidesWasted, (SideCounts{1, 1, 1, 1}));
-    EXPECT_EQ(dayStats.drinksWasted, (DrinkCounts{0, 1, 1, 1, 0, 0}));
-    EXPECT_EQ(dayStats.itemsWasted, 0);  // its callers count that
-    EXPECT_EQ(dayStats.drinksSoldCount(), 0);
+    EXPECT_EQ(day.stats.burgersWasted, (BurgerCounts{1, 1, 1, 1, 1}));
+    EXPECT_EQ(day.stats.sidesWasted, (SideCounts{1, 1, 1, 1}));
+    EXPECT_EQ(day.stats.drinksWasted, (DrinkCounts{0, 1, 1, 1, 0, 0}));
+    EXPECT_EQ(day.stats.itemsWasted, 0);  // its callers count that
+    EXPECT_EQ(day.stats.drinksSoldCount(), 0);
 }
 
 TEST_F(StatsRecords, ResetDayStatsClearsTheDayButKeepsItsNumber)
 {
-    DayStats& d = dayStats;
+    DayStats& d = day.stats;
     d.revenue = 12.5f;
     d.fastestOrder = 3.0f;
     d.customers = 4;
@@ -101,7 +101,7 @@ TEST_F(StatsRecords, ResetDayStatsClearsTheDayButKeepsItsNumber)
 
 TEST_F(StatsRecords, ResetTotalStatsFollowsTheStartingCashOption)
 {
-    TotalStats& t = totalStats;
+    TotalStats& t = game.totals;
     t.bestDayRevenue = 50.0f;
     t.fastestOrder = 2.0f;
     t.bestDayNumber = 3;
@@ -133,29 +133,29 @@ TEST_F(StatsRecords, ResetTotalStatsFollowsTheStartingCashOption)
 
 TEST_F(StatsRecords, BestDayNumberIsWrittenTruncated)
 {
-    totalStats.writeBestDayNumber(3.9f);
-    EXPECT_EQ(totalStats.bestDayNumber, 3);
-    EXPECT_EQ(totalStats.readBestDayNumber(), 3.0f);
-    totalStats.writeBestDayNumber(-2.7f);
-    EXPECT_EQ(totalStats.bestDayNumber, -2);
-    totalStats.writeBestDayNumber(NAN);
-    EXPECT_EQ(totalStats.bestDayNumber, 0);
-    totalStats.writeBestDayNumber(1e20f);
-    EXPECT_EQ(totalStats.bestDayNumber, INT32_MAX);
+    game.totals.writeBestDayNumber(3.9f);
+    EXPECT_EQ(game.totals.bestDayNumber, 3);
+    EXPECT_EQ(game.totals.readBestDayNumber(), 3.0f);
+    game.totals.writeBestDayNumber(-2.7f);
+    EXPECT_EQ(game.totals.bestDayNumber, -2);
+    game.totals.writeBestDayNumber(NAN);
+    EXPECT_EQ(game.totals.bestDayNumber, 0);
+    game.totals.writeBestDayNumber(1e20f);
+    EXPECT_EQ(game.totals.bestDayNumber, INT32_MAX);
 }
 
 TEST_F(StatsRecords, OrderEntriesHoldEveryOrderOfTheDay)
 {
     for (int i = 0; i < 120; ++i) {
-        dayStats.writeOrderTime(i, static_cast<float>(i));
-        dayStats.writeOrderAccuracy(i, 100.0f - static_cast<float>(i % 10));
+        day.stats.writeOrderTime(i, static_cast<float>(i));
+        day.stats.writeOrderAccuracy(i, 100.0f - static_cast<float>(i % 10));
     }
-    EXPECT_EQ(dayStats.orderTimes.size(), 120u);
-    EXPECT_EQ(dayStats.readOrderTime(50), 50.0f);
-    EXPECT_EQ(dayStats.readOrderTime(119), 119.0f);
-    EXPECT_EQ(dayStats.readOrderAccuracy(51), 99.0f);
-    EXPECT_EQ(dayStats.readOrderTime(120), 0.0f);
-    EXPECT_EQ(dayStats.readOrderTime(-1), 0.0f);
-    dayStats.writeOrderTime(-1, 5.0f);
-    EXPECT_EQ(dayStats.orderTimes.size(), 120u);
+    EXPECT_EQ(day.stats.orderTimes.size(), 120u);
+    EXPECT_EQ(day.stats.readOrderTime(50), 50.0f);
+    EXPECT_EQ(day.stats.readOrderTime(119), 119.0f);
+    EXPECT_EQ(day.stats.readOrderAccuracy(51), 99.0f);
+    EXPECT_EQ(day.stats.readOrderTime(120), 0.0f);
+    EXPECT_EQ(day.stats.readOrderTime(-1), 0.0f);
+    day.stats.writeOrderTime(-1, 5.0f);
+    EXPECT_EQ(day.stats.orderTimes.size(), 120u);
 }

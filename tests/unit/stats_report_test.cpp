@@ -1,5 +1,5 @@
 // The report's figures: sold counts and shares by short key, and the padding that aligns them.
-#include "stats/stats.h"
+#include "model/stats.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@ class ReportFigures : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
+        day.stats = DayStats{};
+        game.totals = TotalStats{};
     }
     void TearDown() override { SetUp(); }
 };
@@ -22,10 +22,10 @@ protected:
 
 TEST_F(ReportFigures, CountsAndSharesOfTheChosenRecord)
 {
-    dayStats.drinksSold[Drink::Coke] = 3;
-    dayStats.drinksSold[Drink::RootBeer] = 1;
-    totalStats.drinksSold[Drink::Coke] = 7;
-    EXPECT_EQ(dayStats.drinksSoldCount(), 4);
+    day.stats.drinksSold[Drink::Coke] = 3;
+    day.stats.drinksSold[Drink::RootBeer] = 1;
+    game.totals.drinksSold[Drink::Coke] = 7;
+    EXPECT_EQ(day.stats.drinksSoldCount(), 4);
     EXPECT_EQ(reportValue("coke", true), 3.0f);
     EXPECT_EQ(reportValue("rootbeer%", true), 25.0f);
     EXPECT_EQ(reportValue("coke%", true), 75.0f);
@@ -40,11 +40,11 @@ TEST_F(ReportFigures, EveryKeyReadsItsOwnCounter)
     const char* burgers[] = {"megaburger", "cheeseburger", "hamburger", "fish", "chicken"};
     const char* sides[] = {"fries", "csticks", "tatortots", "onionrings"};
     for (int i = 0; i < 6; ++i)
-        totalStats.drinksSold[i] = 10 + i;
+        game.totals.drinksSold[i] = 10 + i;
     for (int i = 0; i < 5; ++i)
-        totalStats.burgersSold[i] = 20 + i;
+        game.totals.burgersSold[i] = 20 + i;
     for (int i = 0; i < 4; ++i)
-        totalStats.sidesSold[i] = 30 + i;
+        game.totals.sidesSold[i] = 30 + i;
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(reportValue(drinks[i], false), 10.0f + i) << drinks[i];
     for (int i = 0; i < 5; ++i)
@@ -58,36 +58,36 @@ TEST_F(ReportFigures, EveryKeyReadsItsOwnCounter)
 
 TEST_F(ReportFigures, UnknownKeysAndEmptyCategories)
 {
-    dayStats.burgersSold[Burger::Hamburger] = 5;
+    day.stats.burgersSold[Burger::Hamburger] = 5;
     EXPECT_EQ(reportValue("Coke", true), 0.0f);
     EXPECT_EQ(reportValue("hamburgers", true), 0.0f);
     EXPECT_EQ(reportValue("%", true), 0.0f);
     EXPECT_EQ(reportValue("", true), 0.0f);
     EXPECT_EQ(reportValue(nullptr, true), 0.0f);
     EXPECT_TRUE(std::isnan(reportValue("fries%", true)));  // 0 of 0 sides
-    dayStats.sidesSold[Side::Fries] = 0;
+    day.stats.sidesSold[Side::Fries] = 0;
     EXPECT_TRUE(std::isnan(reportValue("coke%", true)));
 }
 
 TEST_F(ReportFigures, AlignmentSpacesByValue)
 {
-    dayStats.sidesSold[Side::Fries] = 100;
-    dayStats.sidesSold[Side::CheeseSticks] = 99;
-    dayStats.sidesSold[Side::TatorTots] = 10;
-    dayStats.sidesSold[Side::OnionRings] = 9;
+    day.stats.sidesSold[Side::Fries] = 100;
+    day.stats.sidesSold[Side::CheeseSticks] = 99;
+    day.stats.sidesSold[Side::TatorTots] = 10;
+    day.stats.sidesSold[Side::OnionRings] = 9;
     EXPECT_STREQ(alignmentSpaces("fries", true), "");
     EXPECT_STREQ(alignmentSpaces("csticks", true), " ");
     EXPECT_STREQ(alignmentSpaces("tatortots", true), " ");
     EXPECT_STREQ(alignmentSpaces("onionrings", true), "  ");
     EXPECT_STREQ(alignmentSpaces("nothing", true), "  ");
 
-    totalStats.drinksSold[Drink::Coke] = 1;
+    game.totals.drinksSold[Drink::Coke] = 1;
     EXPECT_STREQ(alignmentSpaces("coke%", false), "");  // exactly 100
-    totalStats.drinksSold[Drink::Pepsi] = 9;
+    game.totals.drinksSold[Drink::Pepsi] = 9;
     EXPECT_STREQ(alignmentSpaces("coke%", false), " ");  // exactly 10
-    totalStats.burgersSold[Burger::Megaburger] = 999;
-    totalStats.burgersSold[Burger::Hamburger] = 1;
-    totalStats.burgersSold[Burger::Cheeseburger] = 9000;
+    game.totals.burgersSold[Burger::Megaburger] = 999;
+    game.totals.burgersSold[Burger::Hamburger] = 1;
+    game.totals.burgersSold[Burger::Cheeseburger] = 9000;
     EXPECT_STREQ(alignmentSpaces("megaburger%", false), "  ");  // 9.99
     EXPECT_STREQ(alignmentSpaces("fries%", false), "  ");        // not a number
 

@@ -6,7 +6,7 @@
 #include "model/random.h"
 #include "render/draw_log.h"
 #include "render/scene.h"
-#include "shell/screen_flags.h"
+#include "model/screen_flags.h"
 #include "shell/shell_state.h"
 
 using nlohmann::json;

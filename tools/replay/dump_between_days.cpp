@@ -2,22 +2,23 @@
 // the award money, the satisfaction bonus and the saving screen.
 #include "dump.h"
 
-#include "dayend/between_days.h"
+#include "model/game_state.h"
 #include "json_values.h"
 
 void DumpBetweenDays(nlohmann::json& state)
 {
-    const BetweenDaysState& b = betweenDays;
+    const GameState& b = game;
+    const ReportView& report = program.report;
     state["satisfactionBonus"] = JsonFloat(b.satisfactionBonus);
     state["awardMoney"] = JsonFloat(b.awardMoney);
     state["saveRequested"] = b.saveRequested;
     state["report"] = {
-        {"scrollTop", b.report.scrollTop},
-        {"cursorRow", JsonFloat(b.report.cursorRow)},
-        {"cursorLine", JsonFloat(b.report.cursorLine)},
-        {"expanded", b.report.expanded},
-        {"upHeldFrames", b.report.upHeldFrames},
-        {"downHeldFrames", b.report.downHeldFrames},
+        {"scrollTop", report.scrollTop},
+        {"cursorRow", JsonFloat(report.cursorRow)},
+        {"cursorLine", JsonFloat(report.cursorLine)},
+        {"expanded", report.expanded},
+        {"upHeldFrames", report.upHeldFrames},
+        {"downHeldFrames", report.downHeldFrames},
     };
     state["savingDotTimer"] = b.savingDotTimer;
     state["savingFrames"] = b.savingFrames;

@@ -1,10 +1,10 @@
 // State object keys of the day's rules that the model's keys do not already show.
 #include "dump.h"
 
-#include "sim/hand_out.h"
+#include "rules/hand_out.h"
 
 void DumpDay(nlohmann::json& state)
 {
     // Whether Enter at the window would wave on the car there (it has no receipt anywhere).
-    state["carWithoutReceipt"] = carAtWindowWithoutReceipt();
+    state["carWithoutReceipt"] = carAtWindowWithoutReceipt(day);
 }

@@ -4,7 +4,7 @@
 
 #include "json_values.h"
 #include "render/render_state.h"
-#include "screens/front_end_state.h"
+#include "rules/front_end.h"
 
 using nlohmann::json;
 
@@ -22,7 +22,7 @@ void DumpFrontEnd(json& state)
         {"menuOffset", menu.menuOffset},
     };
     state["credits"] = {
-        {"lightMode", creditsLightMode()},
+        {"lightMode", creditsState().lightMode},
         {"lighting", renderState.lighting},
     };
     const ClosingState& closing = closingState();

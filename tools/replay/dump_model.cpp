@@ -3,7 +3,7 @@
 
 #include "json_values.h"
 #include "model/game_state.h"
-#include "stats/stats.h"
+#include "model/stats.h"
 
 #include <cstring>
 #include <string>
@@ -73,9 +73,9 @@ json Slots()
 
 json CurrentReceiptSlot()
 {
-    if (game.currentReceipt != nullptr)
+    if (day.currentReceipt != nullptr)
         for (int s = 0; s < kBagCount + kWaitingSlotCount; ++s)
-            if (slotAt(s).receipt.get() == game.currentReceipt)
+            if (slotAt(s).receipt.get() == day.currentReceipt)
                 return s;
     return nullptr;
 }
@@ -83,8 +83,8 @@ json CurrentReceiptSlot()
 json Kitchen()
 {
     json jobs = json::array();
-    for (int i = 0; i < game.kitchenQueueCount && i < kKitchenQueueCapacity; ++i) {
-        const CookJob& job = game.kitchenQueue[i];
+    for (int i = 0; i < day.kitchenQueueCount && i < kKitchenQueueCapacity; ++i) {
+        const CookJob& job = day.kitchenQueue[i];
         jobs.push_back({{"item", job.item},
                         {"name", job.name},
                         {"progress", JsonFloat(job.progress)},
@@ -99,7 +99,7 @@ json Kitchen()
 json Customers()
 {
     json customers = json::array();
-    for (const Customer& c : game.customerQueue)
+    for (const Customer& c : day.customerQueue)
         customers.push_back(
             {{"number", c.number}, {"picture", c.picture}, {"order", Names(c.order, c.count)}});
     return customers;
@@ -117,7 +117,7 @@ void CounterGroups(json& out, const auto& s)
 
 json Day()
 {
-    const DayStats& d = dayStats;
+    const DayStats& d = day.stats;
     json day = {{"revenue", JsonFloat(d.revenue)},
                 {"fastestOrder", JsonFloat(d.fastestOrder)},
                 {"customers", d.customers},
@@ -138,7 +138,7 @@ json Day()
 
 json Total()
 {
-    const TotalStats& t = totalStats;
+    const TotalStats& t = game.totals;
     json total = {{"funds", JsonFloat(t.funds)},
                   {"bestDayRevenue", JsonFloat(t.bestDayRevenue)},
                   {"fastestOrder", JsonFloat(t.fastestOrder)},
@@ -157,27 +157,28 @@ json Total()
 void DumpModel(json& state)
 {
     const GameState& g = game;
-    state["dayNumber"] = dayStats.dayNumber;
-    state["clock"] = JsonClock(g.gameClock);
+    const DayState& d = day;
+    state["dayNumber"] = d.stats.dayNumber;
+    state["clock"] = JsonClock(d.gameClock);
     state["battery"] = JsonFloat(g.headsetBattery);
     state["satisfaction"] = JsonFloat(g.customerSatisfaction);
-    state["gameOptions"] = g.gameOptions;
+    state["gameOptions"] = program.gameOptions;
 
-    state["registerState"] = g.registerState;
-    state["carsInLine"] = g.carsInLine;
-    state["customersServed"] = g.customersServed;
-    state["orderCounter"] = g.orderCounter;
-    state["framesSinceOrder"] = g.framesSinceOrder;
-    state["framesSinceWrongBag"] = g.framesSinceWrongBag;
-    state["inGameView"] = g.inGameView;
-    state["slideOffset"] = g.slideOffset;
-    state["betweenDaysStage"] = g.betweenDaysStage;
-    state["slideReverse"] = g.slideReverse;
+    state["registerState"] = static_cast<int>(d.registerState);
+    state["carsInLine"] = d.carsInLine;
+    state["customersServed"] = d.customersServed;
+    state["orderCounter"] = d.orderCounter;
+    state["framesSinceOrder"] = d.framesSinceOrder;
+    state["framesSinceWrongBag"] = d.framesSinceWrongBag;
+    state["inGameView"] = static_cast<int>(d.inGameView);
+    state["slideOffset"] = d.slideOffset;
+    state["betweenDaysStage"] = static_cast<int>(g.betweenDaysStage);
+    state["slideReverse"] = d.slideReverse;
     state["dayOver"] = g.dayOver;
     state["dayStartPending"] = g.dayStartPending;
     state["applySatisfactionHandicap"] = g.applySatisfactionHandicap;
-    state["orderOpen"] = g.orderOpen;
-    state["orderPrompt"] = g.orderPrompt;
+    state["orderOpen"] = d.orderOpen;
+    state["orderPrompt"] = d.orderPrompt;
 
     const UpgradeLevels& u = g.upgradeLevels;
     state["upgrades"] = {{"drinks", u.drinks},

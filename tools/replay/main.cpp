@@ -11,6 +11,7 @@
 #include "shell/message_box.h"
 #include "shell/platform.h"
 #include "shell/shell_state.h"
+#include "shell/start_up.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,22 +20,6 @@
 #include <string>
 
 namespace {
-
-bool startUp(bool withGL)
-{
-    renderState.useGL = withGL;
-    if (withGL) {
-        UseOffscreenWindow();
-        return CreateGameWindow("Quorvel (esc to exit, tab to pause)", 800, 600, 32);
-    }
-    messageBoxWindowsEnabled = false;
-    ResizeScene(800, 600);
-    if (!InitRenderer(1) && !InitRenderer(2)) {
-        ShowMessageBox("Initialization Failed.", "ERROR", MessageIcon::Exclamation);
-        return false;
-    }
-    return true;
-}
 
 void printJson(const nlohmann::json& value)
 {
@@ -69,7 +54,7 @@ int main(int argc, char** argv)
     }
     std::istream& script = scriptPath != nullptr ? file : std::cin;
 
-    if (!startUp(withGL))
+    if (!StartUp(withGL ? StartMode::Offscreen : StartMode::NoGL))
         return 1;
     drawLog.enabled = true;
 

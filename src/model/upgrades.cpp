@@ -1,0 +1,35 @@
+// The prices of the shop's upgrades.
+#include "model/upgrades.h"
+
+namespace {
+
+// Price of the next level by kind (drinks, burgers, sides, advertisement) and current level.
+constexpr float kPrices[4][5] = {
+    {125.00f, 180.00f, 250.00f, 375.00f, 525.00f},
+    {160.00f, 215.00f, 280.00f, 400.00f, 550.00f},
+    {180.00f, 230.00f, 310.00f, 435.00f, 600.00f},
+    {220.00f, 300.00f, 410.00f, 550.00f, 700.00f},
+};
+
+int levelOf(int kind, const UpgradeLevels& levels)
+{
+    switch (kind) {
+    case UpgradeKind::Drinks: return levels.drinks;
+    case UpgradeKind::Burgers: return levels.burgers;
+    case UpgradeKind::Sides: return levels.sides;
+    case UpgradeKind::Advertisement: return levels.advertisement;
+    default: return 5;
+    }
+}
+
+}  // namespace
+
+float upgradePrice(int kind, const UpgradeLevels& levels)
+{
+    if (kind < 0 || kind > 3)
+        return 0.0f;
+    const int level = levelOf(kind, levels);
+    if (level < 0 || level > 4)
+        return 0.0f;
+    return kPrices[kind][level];
+}

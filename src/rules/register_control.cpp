@@ -1,0 +1,73 @@
+// Order taking at the register: answering, holding, closing, deleting and
+// correcting an order, and the item keys.
+#include "rules/register_control.h"
+
+#include "model/catalogue.h"
+#include "model/game_state.h"
+#include "model/key_codes.h"
+#include "rules/arrival.h"
+#include "rules/key_press.h"
+#include "model/stats.h"
+
+void turnAwayAfterClosing(DayState& day)
+{
+    if (driveThruClosed(day.gameClock))
+        day.registerState = RegisterState::Empty;
+}
+
+void RegisterControl(const bool* keys, RegisterState& registerState, float headsetBattery, int& carsInLine)
+{
+    DayState& g = day;
+    const bool carAtSpeaker = registerState != RegisterState::Empty;
+    if (KeyPressedOnceWhen(keys, Key::Enter, Latch::Enter, carAtSpeaker)) {
+        g.currentReceipt = nullptr;  // an earlier receipt stays in its slot
+        g.orderPrompt = true;
+        g.orderOpen = true;
+        takeOrder(headsetBattery);
+        g.framesSinceOrder = 0;
+        registerState = RegisterState::Empty;
+        carsInLine += 1;
+    }
+
+    if (KeyPressedOnceWhen(keys, Key::Shift, Latch::RegisterShift, registerState == RegisterState::CarWaiting)) {
+        registerState = RegisterState::OnHold;
+        day.stats.customerPutOnHold = true;
+    }
+
+    if (KeyPressedOnce(keys, Key::End, Latch::RegisterEnd)) {
+        g.orderOpen = false;
+        if (g.currentReceipt != nullptr)
+            g.currentReceipt->timeTaken = g.gameClock;
+        g.orderPrompt = false;
+        g.currentReceipt = nullptr;
+    }
+
+    const bool receiptOpen = g.orderOpen && g.currentReceipt != nullptr;
+    if (KeyPressedOnceWhen(keys, Key::Delete, Latch::RegisterDelete, receiptOpen)) {
+        deleteReceipt(g.currentReceipt);
+        g.currentReceipt = nullptr;  // the order stays open: the next item starts a new receipt
+    }
+
+    const bool lineToRemove = g.orderOpen && g.currentReceipt != nullptr && g.currentReceipt->count >= 1;
+    if (KeyPressedOnceWhen(keys, Key::Backspace, Latch::RegisterBackspace, lineToRemove))
+        removeLastLine(*g.currentReceipt);
+}
+
+void RegisterKeys(const bool* keys)
+{
+    for (const MenuItemSpec& item : kMenu) {
+        if (day.stats.dayNumber < item.firstDay)
+            continue;  // not on sale yet: the key is not even looked at
+        if (KeyPressedOnce(keys, item.registerKey, Latch::FirstItemKey << (item.number - 1)))
+            keyItem(item.number);
+    }
+}
+
+void keyItem(int itemNumber)
+{
+    if (day.kitchenQueueCount >= kKitchenQueueCapacity)
+        return;
+    queueCookJob(itemNumber);
+    if (day.orderOpen)
+        addToReceipt(makeOrderItem(itemNumber));
+}

@@ -1,0 +1,108 @@
+// The report's keys: the cursor and scroll keys, Enter (pay the awards, go on
+// to the shop) and Space (open or close the line under the cursor).
+#include "rules/between_days.h"
+
+#include "model/key_codes.h"
+#include "model/key_latches.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int kTopY = 443;
+constexpr int kLineHeight = 11;
+constexpr int kBottomRow = -38;  // the window shows 39 rows
+constexpr int kRepeatDelay = 25;
+constexpr int kRepeatInterval = 6;
+
+void stepUp(ReportView& view)
+{
+    if (view.cursorRow >= 0.0f) {
+        if (view.scrollTop > kTopY) {
+            view.scrollTop -= kLineHeight;
+            view.cursorLine += 1.0f;
+        }
+    } else {
+        view.cursorRow += 1.0f;
+        view.cursorLine += 1.0f;
+    }
+}
+
+void stepDown(ReportView& view, int lineCount)
+{
+    if (view.cursorRow <= static_cast<float>(kBottomRow)) {
+        if ((view.scrollTop - kTopY) / kLineHeight - kBottomRow < lineCount - 1) {
+            view.cursorLine -= 1.0f;
+            view.scrollTop += kLineHeight;
+        }
+    } else {
+        view.cursorRow -= 1.0f;
+        view.cursorLine -= 1.0f;
+    }
+}
+
+void steps(ReportView& view, int count, bool up, int lineCount)
+{
+    for (int i = 0; i < count; ++i) {
+        if (up)
+            stepUp(view);
+        else
+            stepDown(view, lineCount);
+    }
+}
+
+// Counts a held arrow's frames; true on the frames where it repeats.
+bool repeats(const bool* keys, int code, int& heldFrames)
+{
+    heldFrames = keys[code] ? heldFrames + 1 : 0;
+    return heldFrames > kRepeatDelay && heldFrames % kRepeatInterval == 0;
+}
+
+void cursorKeys(const bool* keys, ReportView& view, int lineCount)
+{
+    if (KeyPressedOnce(keys, Key::Up, Latch::Up))
+        steps(view, 1, true, lineCount);
+    if (KeyPressedOnce(keys, Key::PageUp, Latch::PageUp))
+        steps(view, 39, true, lineCount);
+    if (KeyPressedOnce(keys, Key::Home, Latch::Home))
+        steps(view, 250, true, lineCount);
+    if (KeyPressedOnce(keys, Key::Down, Latch::Down))
+        steps(view, 1, false, lineCount);
+    if (KeyPressedOnce(keys, Key::PageDown, Latch::PageDown))
+        steps(view, 39, false, lineCount);
+    if (KeyPressedOnce(keys, Key::End, Latch::ReportEnd))
+        steps(view, 250, false, lineCount);
+    if (repeats(keys, Key::Up, view.upHeldFrames))
+        stepUp(view);
+    if (repeats(keys, Key::Down, view.downHeldFrames))
+        stepDown(view, lineCount);
+}
+
+}  // namespace
+
+void HandleReportKeys(const bool* keys, const ReportLayout& layout)
+{
+    if (KeyPressedOnce(keys, Key::Enter, Latch::Enter)) {
+        game.awardMoney = 0.0f;
+        game.betweenDaysStage = BetweenDaysStage::Shop;
+        // The awards go to the money in hand only; the day's revenue stays as it closed.
+        game.totals.funds = game.totals.funds + layout.awardTotal;
+    }
+    if (KeyPressedOnce(keys, Key::Space, Latch::ReportSpace)) {
+        const int line = std::abs(layout.cursorLine);
+        for (int slot = 0; slot < kReportSlots; ++slot) {
+            if (layout.headerLines[slot] == line) {
+                program.report.expanded ^= 1u << slot;
+                break;
+            }
+        }
+    }
+}
+
+void ReportStep(const bool* keys, ReportLayout layout)
+{
+    game.awardMoney = layout.awardTotal;
+    cursorKeys(keys, program.report, layout.lineCount);
+    layout.cursorLine = static_cast<int>(program.report.cursorLine);
+    HandleReportKeys(keys, layout);
+}

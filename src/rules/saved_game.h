@@ -1,0 +1,15 @@
+// The saved game: "SavedGame.txt" in the working folder.
+#pragma once
+#include <string>
+
+// Writes the game; the file is replaced whole or not at all. True when it was.
+bool SaveGame(float headsetBattery, float customerSatisfaction);
+// Reads the saved game and opens the between-days shop. A value that cannot be
+// read or is out of range leaves its own field as it was.
+void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver);
+// True when "SavedGame.txt" can be opened for reading.
+bool SavedGameExists();
+
+// A float as the file holds it: the six-digit general form when that reads back
+// to the same float, otherwise the shortest text that does.
+std::string savedFloatText(float value);

@@ -1,0 +1,72 @@
+// The hand-out view: the car at the window, the picked-up bag with its order
+// number, and the red flash after a bag went to the wrong car.
+#include "screens/in_game_views.h"
+
+#include "render/pictures.h"
+#include "render/toolkit.h"
+
+namespace {
+
+// What Enter does for a car whose order no bag holds (19 characters fit the panel).
+constexpr const char* kWaveOnHint = "<enter> waves it on";
+
+int windowPicture(const DayState& day)
+{
+    const int served = day.customersServed;
+    if (served < 0 || served >= static_cast<int>(day.customerQueue.size()))
+        return Picture::WindowDoorClosed;  // nobody due: every car of the queue has been served
+    const int p = day.customerQueue[served].picture;
+    return p >= 1 && p <= 13 ? Picture::WindowNoOne + p : Picture::WindowDoorClosed;
+}
+
+void drawInstructions(int offset, bool carWithoutReceipt)
+{
+    PrintText(offset + 445, 330, "White", 0, "To pick up a bag,");
+    PrintText(offset + 445, 315, "White", 0, "first select a bag");
+    PrintText(offset + 445, 300, "White", 0, "in the bag view,");
+    PrintText(offset + 445, 285, "White", 0, "then press <enter>");
+    PrintText(offset + 445, 270, "White", 0, "to pick up selected");
+    PrintText(offset + 445, 255, "White", 0, "bag with completed");
+    PrintText(offset + 445, 240, "White", 0, "order");
+    if (carWithoutReceipt)
+        PrintText(offset + 445, 200, "Yellow", 0, kWaveOnHint);
+}
+
+}  // namespace
+
+void DrawHandOutView(const DayState& day, int offset)
+{
+    if (day.framesSinceWrongBag < kRedFlashFrames)
+        SetClearColour(1.0f, 0.0f, 0.0f, 0.0f);
+    else
+        SetClearColour(0.0f, 0.0f, 0.0f, 0.0f);
+    DrawSpriteAtPixel("White", Picture::VerticalRule, offset + 435, 264, 4.83f);
+
+    int b = -1;
+    for (int i = 0; i < kBagCount && b < 0; ++i)
+        if (day.bags[i].pickedUp)
+            b = i;
+
+    const bool carWithoutReceipt = carAtWindowWithoutReceipt(day);
+    if (b < 0) {
+        drawInstructions(offset, carWithoutReceipt);
+    } else {
+        SetBlending(true);
+        DrawSpriteAtPixel("White", Picture::Bag, offset + 536, 300, 1.8f);
+        DrawSpriteAtPixel("White", Picture::ReceiptOnBag, offset + 520, 305, 0.8f);
+        if (day.bags[b].receipt)
+            PrintFormatted(offset + 495, 160, 0, "Order #: %d", day.bags[b].receipt->orderNumber);
+        PrintText(offset + 446, 132, "Green", 0, "<enter> to hand out");
+        SetBlending(false);
+    }
+
+    bool anyReceipt = false;
+    for (const Bag& bag : day.bags)
+        anyReceipt = anyReceipt || bag.receipt != nullptr;
+    SetBlending(true);
+    if (!anyReceipt && !carWithoutReceipt)
+        DrawSpriteAtPixel("White", Picture::WindowDoorClosed, offset + 215, 264, 2.529f);
+    else if (!day.customerQueue.empty())
+        DrawSpriteAtPixel("White", windowPicture(day), offset + 215, 264, 2.529f);
+    SetBlending(false);
+}
