@@ -28,22 +28,22 @@ void closedDay()
     game.applySatisfactionHandicap = false;
     game.dayOver = true;
     game.headsetBattery = 64.0f;
-    DayStats& day = day.stats;
-    day.dayNumber = 8;
-    day.revenue = 412.35f;
-    day.ordersServed = 27;
-    day.customers = 28;
-    day.averageAccuracy = 97.5f;
-    day.averageSpeed = 4.25f;
-    day.fastestOrder = 1.75f;
-    day.itemsWasted = 4;
-    day.biggestOrderItems = 25;
-    fillReceipt(day.biggestOrder, 25);
-    day.drinksSold = {12, 9, 8, 7, 6, 5};
-    day.burgersSold = {7, 8, 9, 4, 5};
-    day.sidesSold = {14, 9, 8, 6};
-    day.drinksWasted = {1, 0, 0, 1, 0, 0};
-    day.sidesWasted = {0, 2, 0, 0};
+    DayStats& today = day.stats;
+    today.dayNumber = 8;
+    today.revenue = 412.35f;
+    today.ordersServed = 27;
+    today.customers = 28;
+    today.averageAccuracy = 97.5f;
+    today.averageSpeed = 4.25f;
+    today.fastestOrder = 1.75f;
+    today.itemsWasted = 4;
+    today.biggestOrderItems = 25;
+    fillReceipt(today.biggestOrder, 25);
+    today.drinksSold = {12, 9, 8, 7, 6, 5};
+    today.burgersSold = {7, 8, 9, 4, 5};
+    today.sidesSold = {14, 9, 8, 6};
+    today.drinksWasted = {1, 0, 0, 1, 0, 0};
+    today.sidesWasted = {0, 2, 0, 0};
     TotalStats& total = game.totals;
     total = TotalStats{};
     total.funds = 2315.8f;
@@ -67,7 +67,7 @@ struct Case {
 
 void measure(const Case& c, const BenchOptions& options)
 {
-    game.betweenDaysStage = c.stage;
+    game.betweenDaysStage = static_cast<BetweenDaysStage>(c.stage);
     day.stats.dayNumber = c.dayNumber;
     program.report = ReportView{};
     program.report.expanded = c.expanded;

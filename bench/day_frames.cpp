@@ -57,8 +57,9 @@ void measure(const Case& c, const BenchOptions& options)
     MeasureFrames(c.name, options, [&c] {
         day.framesSinceOrder = 0;  // the order text stays on show
         day.kitchenQueue[1].warningTimer = 0;
-        if (day.inGameView != c.view && (c.view < 3 || day.inGameView < 3)) {
-            day.inGameView = c.view;  // a slide starts again from the beginning
+        const InGameView view = static_cast<InGameView>(c.view);
+        if (day.inGameView != view && (!isSlide(view) || !isSlide(day.inGameView))) {
+            day.inGameView = view;  // a slide starts again from the beginning
             day.slideOffset = 0;
             day.slideReverse = false;
         }

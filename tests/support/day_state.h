@@ -14,15 +14,15 @@
 
 #include <initializer_list>
 
-class DayState : public ::testing::Test {
+class FreshGame : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
     static void Reset()
     {
-        game = GameState{}; day = DayState{};
-        day.stats = DayStats{};
-        game.totals = TotalStats{};
+        program = ProgramState{};
+        game = GameState{};
+        day = DayState{};
         keyLatches = 0;
         rngState = 1;
         renderState = RenderState{};
@@ -30,7 +30,6 @@ protected:
         drawLog.enabled = false;
         drawLog.records.clear();
         screenFlags = ScreenFlags{};
-        program = ProgramState{};
     }
     // A customer at the back of the queue who wants these items.
     static Customer& AddCustomer(std::initializer_list<int> items)

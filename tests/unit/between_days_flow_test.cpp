@@ -37,7 +37,7 @@ protected:
     }
     void inShop(int cursor, float funds)
     {
-        game.betweenDaysStage = 2;
+        game.betweenDaysStage = BetweenDaysStage{2};
         game.upgradeLevels.shopCursor = cursor;
         game.totals.funds = funds;
     }
@@ -95,20 +95,20 @@ TEST_F(BetweenDaysFlow, EachEnterMovesOneStage)
     game.customerSatisfaction = 50.0f;
     keys[kEnter] = true;
     frame();
-    EXPECT_EQ(game.betweenDaysStage, 1);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 1);
     EXPECT_EQ(game.satisfactionBonus, 2.0f);
     EXPECT_EQ(game.customerSatisfaction, 52.0f);
     // Still held: the bonus is not given again.
-    game.betweenDaysStage = 0;
+    game.betweenDaysStage = BetweenDaysStage{0};
     frame();
-    EXPECT_EQ(game.betweenDaysStage, 0);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 0);
     EXPECT_EQ(game.customerSatisfaction, 52.0f);
     keys[kEnter] = false;
     frame();
 
-    game.betweenDaysStage = 3;
+    game.betweenDaysStage = BetweenDaysStage{3};
     press(kEnter);
-    EXPECT_EQ(game.betweenDaysStage, 2);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
 }
 
 TEST_F(BetweenDaysFlow, ShopPricesByLevel)
@@ -122,10 +122,10 @@ TEST_F(BetweenDaysFlow, ShopPricesByLevel)
     for (int level = 0; level <= 5; ++level) {
         game.upgradeLevels = UpgradeLevels{level, level, level, level, 1};
         for (int kind = 0; kind < 4; ++kind)
-            EXPECT_EQ(upgradePrice(kind), expected[kind][level]) << kind << " " << level;
+            EXPECT_EQ(upgradePrice(kind, game.upgradeLevels), expected[kind][level]) << kind << " " << level;
     }
     game.upgradeLevels.drinks = 7;  // only from a damaged state; never indexes past the table
-    EXPECT_EQ(upgradePrice(UpgradeKind::Drinks), 0.0f);
+    EXPECT_EQ(upgradePrice(UpgradeKind::Drinks, game.upgradeLevels), 0.0f);
 }
 
 TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
@@ -222,32 +222,32 @@ TEST_F(BetweenDaysFlow, SaveAndExitOnlyFromTheLastSlot)
     inShop(5, 0.0f);
     keys['S'] = true;
     frame();
-    EXPECT_EQ(game.betweenDaysStage, 2);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
     EXPECT_FALSE(game.saveRequested);
     // Still held when the cursor arrives on slot 6: it acts there.
     press(kRight);
-    EXPECT_EQ(game.betweenDaysStage, 3);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 3);
     EXPECT_TRUE(game.saveRequested);
     keys['S'] = false;
 
     game.saveRequested = false;
-    game.betweenDaysStage = 2;
+    game.betweenDaysStage = BetweenDaysStage{2};
     frame();
     press('X');
-    EXPECT_EQ(game.betweenDaysStage, 4);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 4);
 
-    game.betweenDaysStage = 2;
+    game.betweenDaysStage = BetweenDaysStage{2};
     game.upgradeLevels.shopCursor = 1;
     press('X');
-    EXPECT_EQ(game.betweenDaysStage, 2);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
 }
 
 TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
 {
     day.stats.dayNumber = 4;
     day.stats.fastestOrder = 3.5f;
-    game.betweenDaysStage = 4;
-    day.inGameView = 2;
+    game.betweenDaysStage = BetweenDaysStage{4};
+    day.inGameView = InGameView{2};
     day.framesSinceOrder = 12;
     day.orderCounter = 9;
     day.orderOpen = true;
@@ -264,10 +264,10 @@ TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
 
     EXPECT_EQ(day.stats.dayNumber, 5);
     EXPECT_EQ(day.stats.fastestOrder, 0.0f);
-    EXPECT_EQ(game.betweenDaysStage, 0);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 0);
     EXPECT_FALSE(game.dayOver);
     EXPECT_TRUE(game.dayStartPending);
-    EXPECT_EQ(day.inGameView, 0);
+    EXPECT_EQ(static_cast<int>(day.inGameView), 0);
     EXPECT_TRUE(day.customerQueue.empty());
     EXPECT_EQ(day.framesSinceOrder, 601);
     EXPECT_EQ(day.orderCounter, 0);

@@ -1,6 +1,7 @@
 // Cars at the speaker: the arrival factor and rule, the drain while a car
 // waits, the random orders and what the headset lets through.
 #include "rules/arrival.h"
+#include "screens/in_game_views.h"
 #include "support/day_state.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 
 namespace {
 
-class Arrival : public DayState {
+class Arrival : public FreshGame {
 protected:
     // The generator state from which the next rnd(n) + 1 is `wanted`.
     static uint32_t StateBeforeDraw(int n, int wanted)
@@ -39,9 +40,9 @@ TEST_F(Arrival, ACarComesOnlyWhenTheDrawIsWithinTheFactorAndTheLineIsOpen)
     float satisfaction = 100.0f;
     auto tryArrival = [&](int draw, int carsInLine) {
         rngState = StateBeforeDraw(1500, draw);
-        int registerState = 0;
+        RegisterState registerState = RegisterState::Empty;
         speakerStep(registerState, satisfaction, carsInLine);
-        return registerState;
+        return static_cast<int>(registerState);
     };
     EXPECT_EQ(tryArrival(9, 0), 1);
     EXPECT_EQ(tryArrival(10, 0), 0);
@@ -63,10 +64,10 @@ TEST_F(Arrival, ACarComesOnlyWhenTheDrawIsWithinTheFactorAndTheLineIsOpen)
 TEST_F(Arrival, AWaitingCarDrainsSatisfactionDownToZeroWithoutADraw)
 {
     float satisfaction = 1.0f;
-    int registerState = 1;
+    RegisterState registerState = RegisterState::CarWaiting;
     speakerStep(registerState, satisfaction, 0);
     EXPECT_EQ(satisfaction, 1.0f - 0.002f);
-    registerState = 2;
+    registerState = RegisterState::OnHold;
     speakerStep(registerState, satisfaction, 0);
     EXPECT_EQ(satisfaction, 1.0f - 0.002f - 0.001f);
     satisfaction = -5.0f;  // after a wrong hand-out
@@ -140,16 +141,18 @@ TEST_F(Arrival, TheSpokenOrderShowsForSixHundredFramesOfTheViews)
     drawLog.enabled = true;
     takeOrder(100.0f);
     day.framesSinceOrder = 0;
-    showOrderText(false);
+    countSpokenOrderFrame(day);
     EXPECT_TRUE(drawLog.records.empty());
-    showOrderText(true);
+    DrawSpokenOrder(day);
+    countSpokenOrderFrame(day);
     ASSERT_EQ(drawLog.records.size(), static_cast<size_t>(day.customerQueue.back().count));
     EXPECT_EQ(drawLog.records[0].x, 350);
     EXPECT_EQ(drawLog.records[0].y, 420);
     EXPECT_EQ(day.framesSinceOrder, 2);
     day.framesSinceOrder = 600;
     drawLog.records.clear();
-    showOrderText(true);
+    DrawSpokenOrder(day);
+    countSpokenOrderFrame(day);
     EXPECT_TRUE(drawLog.records.empty());
     EXPECT_EQ(day.framesSinceOrder, 600);
 }

@@ -4,10 +4,10 @@
 
 namespace {
 
-class DayClock : public DayState {
+class DayClock : public FreshGame {
 protected:
     bool dayOver = false;
-    int registerState = 2;  // on hold: the speaker draws nothing
+    RegisterState registerState = RegisterState::OnHold;  // on hold: the speaker draws nothing
     int carsInLine = 1;
     void Frames(int n)
     {
@@ -71,14 +71,14 @@ TEST_F(DayClock, AtTenPmTheClockAndBatteryStandUntilTheLastCarIsServed)
     EXPECT_EQ(game.headsetBattery, battery);
     EXPECT_EQ(rngState, rng);
     EXPECT_FALSE(dayOver);
-    EXPECT_EQ(registerState, 2);
+    EXPECT_EQ(registerState, RegisterState::OnHold);
 
     queueCookJob(1);
     queueCookJob(12);
     carsInLine = 0;
     Frames(1);
     EXPECT_TRUE(dayOver);
-    EXPECT_EQ(registerState, 0);  // a car at the speaker is turned away
+    EXPECT_EQ(registerState, RegisterState::Empty);  // a car at the speaker is turned away
     EXPECT_EQ(day.kitchenQueueCount, 0);
     EXPECT_EQ(day.stats.itemsWasted, 2);
     EXPECT_EQ(day.stats.burgersWasted[Burger::Megaburger], 1);

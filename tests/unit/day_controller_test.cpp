@@ -8,11 +8,11 @@ namespace {
 
 constexpr int kEnter = 13, kShift = 16, kDelete = 46;
 
-class Controller : public DayState {
+class Controller : public FreshGame {
 protected:
     void SetUp() override
     {
-        DayState::SetUp();
+        FreshGame::SetUp();
         screenFlags.titleMenuActive = false;
     }
     bool keys[256] = {};
@@ -59,12 +59,12 @@ TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
     keys[kEnter] = keys[kDelete] = true;
     Frame(5);  // nobody at the speaker, no receipt: nothing is used up
     EXPECT_EQ(day.orderCounter, 0);
-    day.registerState = 1;
+    day.registerState = RegisterState{1};
     Frame();
     EXPECT_EQ(day.orderCounter, 1);
     EXPECT_TRUE(day.orderOpen);
     EXPECT_EQ(day.carsInLine, 1);
-    day.registerState = 1;  // the next car: the held Enter has acted already
+    day.registerState = RegisterState{1};  // the next car: the held Enter has acted already
     day.framesSinceOrder = 0;
     Frame();
     EXPECT_EQ(day.orderCounter, 1);
@@ -80,7 +80,7 @@ TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
 
     keys[kShift] = true;  // the held Enter leaves the car waiting: Shift holds it
     Frame();
-    EXPECT_EQ(day.registerState, 2);
+    EXPECT_EQ(static_cast<int>(day.registerState), 2);
     EXPECT_TRUE(day.stats.customerPutOnHold);
 }
 
@@ -91,10 +91,10 @@ TEST_F(Controller, TheEnterThatPicksABagUpDoesNotAlsoHandItOut)
     KeyReceipt({6});
     day.bags[0].receipt->lines[0].bagged = true;
     day.bags[0].selected = true;
-    day.inGameView = 1;
+    day.inGameView = InGameView{1};
     keys[kEnter] = true;
     Frame(3);
-    EXPECT_EQ(day.inGameView, 2);
+    EXPECT_EQ(static_cast<int>(day.inGameView), 2);
     EXPECT_TRUE(day.bags[0].pickedUp);
     EXPECT_EQ(day.customersServed, 0);
     keys[kEnter] = false;

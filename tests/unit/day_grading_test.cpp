@@ -7,7 +7,7 @@
 
 namespace {
 
-class Grading : public DayState {
+class Grading : public FreshGame {
 protected:
     // Bag 0 holds a receipt of `keyed` for a customer who wanted `wanted`.
     static float Accuracy(std::initializer_list<int> wanted, std::initializer_list<int> keyed)

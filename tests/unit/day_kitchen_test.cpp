@@ -9,11 +9,11 @@ namespace {
 constexpr int kSpace = 32, kEnter = 13;
 constexpr int kFries = 6, kCoke = 10, kHamburger = 3, kMegaburger = 1;
 
-class Kitchen : public DayState {
+class Kitchen : public FreshGame {
 protected:
     void SetUp() override
     {
-        DayState::SetUp();
+        FreshGame::SetUp();
         game.upgradeLevels.burgers = game.upgradeLevels.sides = game.upgradeLevels.drinks = 5;
         recomputeCookRates(game.upgradeLevels);
     }
@@ -73,11 +73,11 @@ TEST_F(Kitchen, AFinishedJobChangesColourEveryEleventhFrame)
     day.kitchenQueue[0].progress = 100.0f;
     const float first = day.kitchenQueue[0].red;
     for (int i = 0; i < 10; ++i)
-        cookingDisplayTimers(0);
+        cookingDisplayTimers();
     EXPECT_EQ(day.kitchenQueue[0].colourTimer, 10);
     EXPECT_EQ(day.kitchenQueue[0].red, first);
     const uint32_t before = rngState;
-    cookingDisplayTimers(0);
+    cookingDisplayTimers();
     EXPECT_EQ(day.kitchenQueue[0].colourTimer, 0);
     EXPECT_NE(rngState, before);
 }
@@ -149,14 +149,14 @@ TEST_F(Kitchen, EnterPicksUpOnlyASelectedCompleteBag)
     AddCustomer({kCoke});
     KeyReceipt({kCoke});
     day.bags[1].receipt->lines[0].bagged = true;
-    day.inGameView = 1;
+    day.inGameView = InGameView{1};
     day.bags[2].pickedUp = true;
 
     keys['1'] = keys[kEnter] = true;
     Frame();
     EXPECT_FALSE(day.bags[0].pickedUp);
     EXPECT_FALSE(day.bags[2].pickedUp);
-    EXPECT_EQ(day.inGameView, 1);
+    EXPECT_EQ(static_cast<int>(day.inGameView), 1);
 
     keys['1'] = keys[kEnter] = false;
     Frame();
@@ -164,7 +164,7 @@ TEST_F(Kitchen, EnterPicksUpOnlyASelectedCompleteBag)
     Frame();
     EXPECT_FALSE(day.bags[0].selected);
     EXPECT_TRUE(day.bags[1].pickedUp);
-    EXPECT_EQ(day.inGameView, 2);
+    EXPECT_EQ(static_cast<int>(day.inGameView), 2);
 }
 
 TEST_F(Kitchen, AFullQueueIgnoresFurtherItemsAndItemsWithoutAnOrderOnlyCook)

@@ -30,7 +30,7 @@ public:
     // The keys held on the next frame.
     std::vector<int> NextKeys()
     {
-        if (plan_.empty() && day.inGameView <= 2)
+        if (plan_.empty() && static_cast<int>(day.inGameView) <= 2)
             decide();
         if (plan_.empty())
             return {};
@@ -53,7 +53,7 @@ private:
     // Arrows towards a view (the same way round with and without slides).
     bool goTo(int view)
     {
-        const int v = day.inGameView;
+        const int v = static_cast<int>(day.inGameView);
         if (v == view)
             return true;
         press({(view == (v + 1) % 3) ? kRight : kLeft});
@@ -76,7 +76,7 @@ private:
             return;
         }
         if (g.dayOver) {
-            if (g.betweenDaysStage == 2) {
+            if (static_cast<int>(g.betweenDaysStage) == 2) {
                 press({'6'});
                 press({'X'});
             } else {
@@ -84,10 +84,10 @@ private:
             }
             return;
         }
-        if (g.registerState == 1 || g.registerState == 2) {
+        if (static_cast<int>(day.registerState) == 1 || static_cast<int>(day.registerState) == 2) {
             if (!goTo(0))
                 return;
-            if (g.registerState == 1 && chance(5)) {
+            if (static_cast<int>(day.registerState) == 1 && chance(5)) {
                 press({16});  // hold the car for a while
                 wait(50);
                 return;
@@ -96,14 +96,14 @@ private:
             keyOrder();
             return;
         }
-        if (carAtWindowWithoutReceipt() && g.carsInLine > 0) {
+        if (carAtWindowWithoutReceipt(day) && day.carsInLine > 0) {
             if (goTo(2))
                 press({kEnter});
             return;
         }
         for (int b = 0; b < kBagCount; ++b) {
-            const Bag& bag = g.bags[b];
-            const bool due = bag.receipt && bag.receipt->orderNumber - 1 == g.customersServed;
+            const Bag& bag = day.bags[b];
+            const bool due = bag.receipt && bag.receipt->orderNumber - 1 == day.customersServed;
             if (bag.receipt && bagComplete(b) && (due || chance(2))) {
                 if (!goTo(1))
                     return;
@@ -113,19 +113,19 @@ private:
                 return;
             }
         }
-        if (const int item = missingItem(); item != 0 && !g.orderOpen) {
+        if (const int item = missingItem(); item != 0 && !day.orderOpen) {
             if (goTo(0))
                 press({item});  // keyed again for the kitchen only
             return;
         }
-        if (g.kitchenQueueCount > 0 && g.kitchenQueue[0].progress >= 100.0f) {
+        if (day.kitchenQueueCount > 0 && day.kitchenQueue[0].progress >= 100.0f) {
             if (!goTo(1))
                 return;
-            press({'1' + bagFor(g.kitchenQueue[0].name.c_str())});
+            press({'1' + bagFor(day.kitchenQueue[0].name.c_str())});
             press({kSpace});
             return;
         }
-        if (g.inGameView != 0 && chance(20)) {
+        if (static_cast<int>(day.inGameView) != 0 && chance(20)) {
             goTo(0);
             return;
         }
@@ -136,10 +136,9 @@ private:
     // making (it went into another bag, or was wasted); 0 when there is none.
     static int missingItem()
     {
-        const GameState& g = game;
         for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
             const Bag& bag = slotAt(slot);
-            if (!bag.receipt || bag.receipt->orderNumber - 1 != g.customersServed)
+            if (!bag.receipt || bag.receipt->orderNumber - 1 != day.customersServed)
                 continue;
             for (int i = 0; i < bag.receipt->count; ++i) {
                 const OrderItem& line = bag.receipt->lines[i];
@@ -148,8 +147,8 @@ private:
                 int wanted = 0, cooking = 0;
                 for (int j = 0; j < bag.receipt->count; ++j)
                     wanted += !bag.receipt->lines[j].bagged && std::strcmp(bag.receipt->lines[j].name, line.name) == 0;
-                for (int j = 0; j < g.kitchenQueueCount; ++j)
-                    cooking += g.kitchenQueue[j].name == line.name;
+                for (int j = 0; j < day.kitchenQueueCount; ++j)
+                    cooking += day.kitchenQueue[j].name == line.name;
                 if (cooking < wanted)
                     return keyOf(line.name);
             }
@@ -217,11 +216,11 @@ void CheckRules(int frame)
     if (g.dayStartPending)
         return;  // the bulletin has emptied the line; the next frame starts the day
     SCOPED_TRACE("frame " + std::to_string(frame));
-    ASSERT_EQ(g.orderCounter, static_cast<int>(g.customerQueue.size()));
-    ASSERT_EQ(g.carsInLine, g.orderCounter - g.customersServed);
-    ASSERT_GE(g.carsInLine, 0);
-    ASSERT_LE(g.carsInLine, 5);
-    bool currentHeld = g.currentReceipt == nullptr;
+    ASSERT_EQ(day.orderCounter, static_cast<int>(day.customerQueue.size()));
+    ASSERT_EQ(day.carsInLine, day.orderCounter - day.customersServed);
+    ASSERT_GE(day.carsInLine, 0);
+    ASSERT_LE(day.carsInLine, 5);
+    bool currentHeld = day.currentReceipt == nullptr;
     for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
         const Bag& bag = slotAt(slot);
         ASSERT_EQ(bag.free, bag.receipt == nullptr) << "slot " << slot;
@@ -236,14 +235,14 @@ void CheckRules(int frame)
             sum += r.lines[i].price;
         ASSERT_NEAR(r.total, sum, 0.001f);
         ASSERT_GE(r.orderNumber, 1);
-        ASSERT_LE(r.orderNumber, g.orderCounter);
-        currentHeld = currentHeld || g.currentReceipt == &r;
+        ASSERT_LE(r.orderNumber, day.orderCounter);
+        currentHeld = currentHeld || day.currentReceipt == &r;
     }
     ASSERT_TRUE(currentHeld);
-    ASSERT_LE(g.kitchenQueueCount, kKitchenQueueCapacity);
+    ASSERT_LE(day.kitchenQueueCount, kKitchenQueueCapacity);
     bool unfinished = false;
-    for (int i = 0; i < g.kitchenQueueCount; ++i) {
-        const CookJob& job = g.kitchenQueue[i];
+    for (int i = 0; i < day.kitchenQueueCount; ++i) {
+        const CookJob& job = day.kitchenQueue[i];
         ASSERT_TRUE(job.active);
         if (unfinished || i >= 5) {
             ASSERT_EQ(job.progress, 0.0f) << "job " << i;
@@ -258,7 +257,7 @@ void CheckRules(int frame)
 }  // namespace
 
 namespace {
-class PlayedDays : public DayState {};
+class PlayedDays : public FreshGame {};
 }  // namespace
 
 TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)

@@ -44,7 +44,7 @@ protected:
         renderState.useGL = false;
         drawLog.enabled = true;
         game.dayOver = true;
-        game.betweenDaysStage = 1;
+        game.betweenDaysStage = BetweenDaysStage{1};
         // An ordinary day that earns no award.
         day.stats.customerPutOnHold = true;
         day.stats.averageAccuracy = 50.0f;
@@ -61,8 +61,9 @@ protected:
     ReportLayout frame()
     {
         drawLog.records.clear();
-        ReportLayout layout = DrawEndOfDayReport(keys, game.satisfactionBonus);
-        HandleReportKeys(keys, layout);
+        ReportLayout layout = DrawEndOfDayReport(program, game, day.stats);
+        ReportStep(keys, layout);
+        layout.cursorLine = static_cast<int>(program.report.cursorLine);
         return layout;
     }
 
@@ -378,15 +379,15 @@ TEST_F(EndOfDayReport, EnterPaysTheAwardsIntoFundsOnly)
     frame();
     keys[kEnter] = true;
     frame();
-    EXPECT_EQ(game.betweenDaysStage, 2);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
     EXPECT_EQ(game.totals.funds, 300.0f);
     EXPECT_EQ(day.stats.revenue, 80.0f);
     EXPECT_EQ(game.awardMoney, 0.0f);
 
     // Held on, it is the same press: nothing is paid twice.
-    game.betweenDaysStage = 1;
+    game.betweenDaysStage = BetweenDaysStage{1};
     frame();
-    EXPECT_EQ(game.betweenDaysStage, 1);
+    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 1);
     EXPECT_EQ(game.totals.funds, 300.0f);
 }
 

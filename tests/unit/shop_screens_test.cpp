@@ -53,7 +53,14 @@ protected:
     }
 };
 
-void drawShop() { DrawUpgradesShop(game.headsetBattery); }
+void drawShop() { DrawUpgradesShop(game); }
+void drawBulletin() { DrawBulletin(day.stats); }
+// One frame of the saving stage's screen.
+void savingFrame(bool restart)
+{
+    UpdateSavingScreen(restart);
+    DrawSavingScreen(game);
+}
 
 }  // namespace
 
@@ -118,7 +125,7 @@ TEST_F(ShopScreens, SavingAnimationThenTheOutcome)
     std::vector<std::string> shown;
     for (int frame = 0; frame < 152; ++frame) {
         drawLog.records.clear();
-        DrawSavingScreen(frame == 0);
+        savingFrame(frame == 0);
         shown.push_back(drawLog.records.empty() ? "" : drawLog.records[0].text);
     }
     EXPECT_EQ(shown[0], "SAVING.");
@@ -135,10 +142,10 @@ TEST_F(ShopScreens, SavingAnimationThenTheOutcome)
 
     game.saveFailed = true;
     drawLog.records.clear();
-    DrawSavingScreen(false);
+    savingFrame(false);
     EXPECT_EQ(drawLog.records[0].text, "GAME WAS NOT SAVED!");
 
-    DrawSavingScreen(true);  // 'S' again restarts the animation
+    savingFrame(true);  // 'S' again restarts the animation
     EXPECT_EQ(game.savingFrames, 1);
     EXPECT_EQ(game.savingDotTimer, 1);
 }
@@ -146,7 +153,7 @@ TEST_F(ShopScreens, SavingAnimationThenTheOutcome)
 TEST_F(ShopScreens, BulletinAnnouncesTheNextItem)
 {
     day.stats.dayNumber = 1;
-    std::vector<DrawRecord> records = drawn(DrawBulletin);
+    std::vector<DrawRecord> records = drawn(drawBulletin);
     EXPECT_NE(findText(records, "- Day 2 -"), nullptr);
     const DrawRecord* title = findText(records, "none");
     ASSERT_NE(title, nullptr);
@@ -154,7 +161,7 @@ TEST_F(ShopScreens, BulletinAnnouncesTheNextItem)
     EXPECT_NE(findText(records, "N/A"), nullptr);
 
     day.stats.dayNumber = 7;
-    records = drawn(DrawBulletin);
+    records = drawn(drawBulletin);
     title = findText(records, "Burger- 'Chicken Sandwich'");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, 240);
@@ -165,17 +172,17 @@ TEST_F(ShopScreens, BulletinAnnouncesTheNextItem)
     EXPECT_NE(findText(records, "SELL!!  SELL!!  SELL!!"), nullptr);
 
     day.stats.dayNumber = 4;
-    records = drawn(DrawBulletin);
+    records = drawn(drawBulletin);
     title = findText(records, "Burger - 'Fish Sandwich'");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, 240);
     day.stats.dayNumber = 2;
-    title = findText(records = drawn(DrawBulletin), "Drink - 'Root Beer'");
+    title = findText(records = drawn(drawBulletin), "Drink - 'Root Beer'");
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->x, 220);
 
     day.stats.dayNumber = 8;
-    records = drawn(DrawBulletin);
+    records = drawn(drawBulletin);
     EXPECT_NE(findText(records, "- Day 9 -"), nullptr);
     EXPECT_NE(findText(records, "none"), nullptr);
 

@@ -1,4 +1,6 @@
 // Closing time: the day's averages, leftover kitchen jobs, and the records kept across days.
+#include "rules/day_clock.h"
+#include "rules/day_start.h"
 #include "model/stats.h"
 
 #include "model/game_state.h"
@@ -38,7 +40,7 @@ protected:
     // A closed day with these figures.
     static void CloseDay(int dayNumber, float revenue, float fastest, int biggest)
     {
-        resetDayStats();
+        day.stats = DayStats{};
         day.stats.dayNumber = dayNumber;
         day.stats.revenue = revenue;
         day.stats.fastestOrder = fastest;
@@ -94,7 +96,10 @@ TEST_F(DayEnd, LeftoverKitchenJobsAreWastedByItem)
     queueCookJob(1);
     queueCookJob(11);
     day.stats.itemsWasted = 3;
-    finishDayStatistics();
+    day.gameClock = GameClock{10.0f, 0.0f, 0.0f, 0, false};  // closing time, nobody in line
+    RegisterState speaker = RegisterState::Empty;
+    AdvanceDay(game.dayOver, game.headsetBattery, game.customerSatisfaction, speaker, 0);
+    EXPECT_TRUE(game.dayOver);
     EXPECT_EQ(day.kitchenQueueCount, 0);
     EXPECT_EQ(day.stats.itemsWasted, 5);
     EXPECT_EQ(day.stats.burgersWasted[Burger::Megaburger], 1);
@@ -172,7 +177,7 @@ TEST_F(DayEnd, EachDayShowsItsOwnBiggestOrderWhileTheRecordKeepsTheLargest)
     day.stats.biggestOrderItems = 8;
     day.stats.biggestOrder.count = 8;
     accumulateDayIntoTotals();
-    resetDayStats();
+    StartDay();
     EXPECT_EQ(day.stats.biggestOrderItems, 0);
     // A smaller order the next day becomes that day's biggest, leaving the record.
     day.stats.biggestOrderItems = 3;

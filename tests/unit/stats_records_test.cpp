@@ -1,4 +1,6 @@
 // The statistics records: per-item counters, resets, the order entries and bestDayNumber.
+#include "model/game_state.h"
+#include "rules/day_start.h"
 #include "model/stats.h"
 
 #include "model/catalogue.h"
@@ -78,7 +80,7 @@ TEST_F(StatsRecords, ResetDayStatsClearsTheDayButKeepsItsNumber)
     recordItemSold("Fries");
     recordItemWasted(10);
 
-    resetDayStats();
+    StartDay();
     EXPECT_EQ(d.revenue, 0.0f);
     EXPECT_EQ(d.fastestOrder, 0.0f);
     EXPECT_EQ(d.customers, 0);
@@ -94,8 +96,7 @@ TEST_F(StatsRecords, ResetDayStatsClearsTheDayButKeepsItsNumber)
     // The day's biggest order is the day's own.
     EXPECT_EQ(d.biggestOrderItems, 0);
     EXPECT_EQ(d.biggestOrder.count, 0);
-    // The order index belongs to the hand-out's own start-of-day call.
-    EXPECT_EQ(d.orderIndex, 3);
+    EXPECT_EQ(d.orderIndex, 0);
     EXPECT_EQ(d.readOrderTime(2), 0.0f);
 }
 
@@ -113,7 +114,7 @@ TEST_F(StatsRecords, ResetTotalStatsFollowsTheStartingCashOption)
     t.drinksSold[0] = 5;
     t.sidesWasted[3] = 1;
 
-    resetTotalStats(2 | 8);
+    StartNewGame(2 | 8);
     EXPECT_EQ(t.funds, 1000.0f);
     EXPECT_EQ(t.bestDayRevenue, 0.0f);
     EXPECT_EQ(t.fastestOrder, 0.0f);
@@ -127,7 +128,7 @@ TEST_F(StatsRecords, ResetTotalStatsFollowsTheStartingCashOption)
     EXPECT_EQ(t.biggestOrder.count, 6);
 
     t.funds = 5.0f;
-    resetTotalStats(8);
+    StartNewGame(8);
     EXPECT_EQ(t.funds, 0.0f);
 }
 

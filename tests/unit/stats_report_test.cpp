@@ -1,4 +1,5 @@
 // The report's figures: sold counts and shares by short key, and the padding that aligns them.
+#include "model/game_state.h"
 #include "model/stats.h"
 
 #include <gtest/gtest.h>
