@@ -2,7 +2,6 @@
 // file's length before use, so a damaged picture is reported, never overread.
 #include "render/bmp.h"
 
-
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -26,95 +25,114 @@ uint32_t read32(const std::vector<uint8_t>& b, size_t at)
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
 }
 
-}  // namespace
+// Where a picture's parts are in its file, and how its pixels are stored.
+struct DibLayout {
+    int64_t width = 0, height = 0;
+    bool topDown = false;
+    uint32_t bitsPerPixel = 0;
+    uint64_t dataOffset = 0, stride = 0;
+    uint64_t paletteStart = 0, paletteSize = 0;
+    size_t paletteEntrySize = 0;
+};
 
-std::string DecodeDib(const std::vector<uint8_t>& file, ImageRecord& image)
+// The headers, checked against each other and the file's length; nullptr when usable.
+const char* readLayout(const std::vector<uint8_t>& file, DibLayout& d)
 {
     if (file.size() < 18 || file[0] != 'B' || file[1] != 'M')
         return kUnknownFormat;
-    const uint64_t dataOffset = read32(file, 10);
+    d.dataOffset = read32(file, 10);
     const uint32_t headerSize = read32(file, 14);
     if (headerSize != 12 && headerSize != 40)
         return kUnknownFormat;
     if (file.size() < 14 + static_cast<size_t>(headerSize))
         return kConversionError;
 
-    int64_t width, height;
-    uint32_t bitsPerPixel, compression = 0, coloursUsed = 0;
-    size_t paletteEntrySize;
+    uint32_t compression = 0, coloursUsed = 0;
     if (headerSize == 12) {
-        width = static_cast<int16_t>(read16(file, 18));
-        height = static_cast<int16_t>(read16(file, 20));
-        bitsPerPixel = read16(file, 24);
-        paletteEntrySize = 3;
+        d.width = static_cast<int16_t>(read16(file, 18));
+        d.height = static_cast<int16_t>(read16(file, 20));
+        d.bitsPerPixel = read16(file, 24);
+        d.paletteEntrySize = 3;
     } else {
-        width = static_cast<int32_t>(read32(file, 18));
-        height = static_cast<int32_t>(read32(file, 22));
-        bitsPerPixel = read16(file, 28);
+        d.width = static_cast<int32_t>(read32(file, 18));
+        d.height = static_cast<int32_t>(read32(file, 22));
+        d.bitsPerPixel = read16(file, 28);
         compression = read32(file, 30);
         coloursUsed = read32(file, 46);
-        paletteEntrySize = 4;
+        d.paletteEntrySize = 4;
     }
 
-    const bool topDown = height < 0;
-    if (topDown)
-        height = -height;
-    if (width <= 0 || height <= 0 || compression != 0)
+    d.topDown = d.height < 0;
+    if (d.topDown)
+        d.height = -d.height;
+    const uint32_t bits = d.bitsPerPixel;
+    if (d.width <= 0 || d.height <= 0 || compression != 0)
         return kConversionError;
-    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 24 &&
-        bitsPerPixel != 32)
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && bits != 32)
         return kConversionError;
-    if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 3 > kMaxPixelBytes)
+    if (static_cast<uint64_t>(d.width) * static_cast<uint64_t>(d.height) * 3 > kMaxPixelBytes)
         return kOutOfMemory;
 
-    uint64_t paletteSize = coloursUsed;
-    if (paletteSize == 0 && bitsPerPixel <= 8)
-        paletteSize = 1ull << bitsPerPixel;
-    if (bitsPerPixel <= 8 && paletteSize > (1ull << bitsPerPixel))
+    d.paletteSize = coloursUsed;
+    if (d.paletteSize == 0 && bits <= 8)
+        d.paletteSize = 1ull << bits;
+    if (bits <= 8 && d.paletteSize > (1ull << bits))
         return kConversionError;
-    const uint64_t paletteStart = 14 + headerSize;
-    const uint64_t paletteBytes = bitsPerPixel <= 8 ? paletteSize * paletteEntrySize : 0;
-    if (paletteStart + paletteBytes > file.size())
-        return kConversionError;
-
-    const uint64_t stride = ((static_cast<uint64_t>(width) * bitsPerPixel + 31) / 32) * 4;
-    if (dataOffset > file.size() || stride * static_cast<uint64_t>(height) > file.size() - dataOffset)
+    d.paletteStart = 14 + headerSize;
+    const uint64_t paletteBytes = bits <= 8 ? d.paletteSize * d.paletteEntrySize : 0;
+    if (d.paletteStart + paletteBytes > file.size())
         return kConversionError;
 
+    d.stride = ((static_cast<uint64_t>(d.width) * bits + 31) / 32) * 4;
+    if (d.dataOffset > file.size() || d.stride * static_cast<uint64_t>(d.height) > file.size() - d.dataOffset)
+        return kConversionError;
+    return nullptr;
+}
+
+// The pixels as R, G, B, bottom row first; nullptr when every palette index was valid.
+const char* decodeRows(const std::vector<uint8_t>& file, const DibLayout& d, uint8_t* pixels)
+{
+    const uint32_t bits = d.bitsPerPixel;
+    for (int64_t row = 0; row < d.height; ++row) {
+        // Rows are kept bottom first, as the file stores them unless it is top-down.
+        const int64_t fileRow = d.topDown ? d.height - 1 - row : row;
+        const uint8_t* src = file.data() + d.dataOffset + fileRow * d.stride;
+        uint8_t* dst = pixels + row * d.width * 3;
+        for (int64_t x = 0; x < d.width; ++x, dst += 3) {
+            const uint8_t* bgr = src + x * (bits / 8);
+            if (bits < 24) {
+                const int64_t bit = x * bits;
+                const int shift = 8 - static_cast<int>(bits) - static_cast<int>(bit % 8);
+                const uint32_t index = (src[bit / 8] >> shift) & ((1u << bits) - 1);
+                if (index >= d.paletteSize)
+                    return kConversionError;
+                bgr = file.data() + d.paletteStart + index * d.paletteEntrySize;
+            }
+            dst[0] = bgr[2];
+            dst[1] = bgr[1];
+            dst[2] = bgr[0];
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string DecodeDib(const std::vector<uint8_t>& file, ImageRecord& image)
+{
+    DibLayout d;
+    if (const char* failure = readLayout(file, d))
+        return failure;
     std::vector<uint8_t> pixels;
     try {
-        pixels.resize(static_cast<size_t>(width * height * 3));
+        pixels.resize(static_cast<size_t>(d.width * d.height * 3));
     } catch (const std::bad_alloc&) {
         return kOutOfMemory;
     }
-
-    for (int64_t row = 0; row < height; ++row) {
-        // Rows are kept bottom first, as the file stores them unless it is top-down.
-        const int64_t fileRow = topDown ? height - 1 - row : row;
-        const uint8_t* src = file.data() + dataOffset + fileRow * stride;
-        uint8_t* dst = pixels.data() + row * width * 3;
-        for (int64_t x = 0; x < width; ++x, dst += 3) {
-            if (bitsPerPixel >= 24) {
-                const uint8_t* p = src + x * (bitsPerPixel / 8);
-                dst[0] = p[2];
-                dst[1] = p[1];
-                dst[2] = p[0];
-                continue;
-            }
-            const int64_t bit = x * bitsPerPixel;
-            const uint8_t byte = src[bit / 8];
-            const int shift = 8 - bitsPerPixel - static_cast<int>(bit % 8);
-            const uint32_t index = (byte >> shift) & ((1u << bitsPerPixel) - 1);
-            if (index >= paletteSize)
-                return kConversionError;
-            const uint8_t* entry = file.data() + paletteStart + index * paletteEntrySize;
-            dst[0] = entry[2];
-            dst[1] = entry[1];
-            dst[2] = entry[0];
-        }
-    }
-    image.width = static_cast<int32_t>(width);
-    image.height = static_cast<int32_t>(height);
+    if (const char* failure = decodeRows(file, d, pixels.data()))
+        return failure;
+    image.width = static_cast<int32_t>(d.width);
+    image.height = static_cast<int32_t>(d.height);
     image.pixels = std::move(pixels);
     return {};
 }

@@ -58,6 +58,42 @@ void drawOutside(Canvas& c)
     c.Fill(Box(880, 220, 960, 236, 6), Hex(0x4A4F57));
 }
 
+// The livery on the flank and a sign on the roof.
+void drawMarkings(Canvas& c, const Car& car, float belt, float top, float frontTop)
+{
+    switch (car.stripe) {
+    case 1:  // taxi checks
+        for (int i = 0; i < 40; ++i)
+            c.Fill(Box(static_cast<float>(i) * 30 - 20, belt + 100 + (i % 2) * 26, static_cast<float>(i) * 30 + 10,
+                       belt + 126 + (i % 2) * 26),
+                   Hex(0x111111));
+        break;
+    case 2:  // police: a white door with a star
+        c.Fill(Box(car.frontPillar - 30, belt + 30, car.rearEnd + 40, 900), Vertical(belt, Hex(0xE6E9EE), 900, Hex(0x9CA3AE)));
+        c.Fill(Star(car.middlePillar - 220, belt + 130, 62, 26, 5), Vertical(belt + 70, Hex(0xFFE27A), belt + 190, Hex(0xD49A12)));
+        DrawText(c, {Face::SansBold, 56, 1.0f, 6}, "POLICE", car.middlePillar + 170, belt + 150,
+                 Solid(Hex(0x1B2A6B)), Align::Centre);
+        break;
+    case 3:  // racing stripes
+        c.Fill(Box(-60, belt + 100, 1260, belt + 130), Hex(0xFFFFFF), 0.9f);
+        c.Fill(Box(-60, belt + 142, 1260, belt + 156), Hex(0xFFFFFF), 0.9f);
+        break;
+    case 4:  // wood panelling
+        c.Fill(Box(-60, belt + 70, 1260, 900), Vertical(belt + 70, Hex(0xA0693A), 900, Hex(0x6B3F1E)));
+        for (int i = 0; i < 12; ++i)
+            c.Fill(Box(-60, belt + 90 + 22 * static_cast<float>(i), 1260, belt + 93 + 22 * static_cast<float>(i)),
+                   Hex(0x4A2A12), 0.5f);
+        break;
+    default:
+        break;
+    }
+    if (car.roofSign != nullptr) {
+        c.Fill(Box(frontTop + 120, top - 70, frontTop + 380, top - 4, 12), Vertical(top - 70, Hex(0xFFF4C2), top, Hex(0xF2C20F)));
+        DrawText(c, {Face::SansBold, 50, 1.0f, 4}, car.roofSign, frontTop + 250, top - 18, Solid(Hex(0x1A1A1A)),
+                 Align::Centre);
+    }
+}
+
 void drawCar(Canvas& c, const Customer& who)
 {
     const Car& car = who.car;
@@ -115,37 +151,7 @@ void drawCar(Canvas& c, const Customer& who)
     c.Fill(Ellipse(car.frontPillar - 40, belt - 40, 62, 42), Vertical(belt - 80, car.light, belt, car.dark));
     c.Fill(Ellipse(car.frontPillar - 44, belt - 42, 48, 30), Hex(0xA9D4F0), 0.7f);
 
-    switch (car.stripe) {
-    case 1:  // taxi checks
-        for (int i = 0; i < 40; ++i)
-            c.Fill(Box(static_cast<float>(i) * 30 - 20, belt + 100 + (i % 2) * 26, static_cast<float>(i) * 30 + 10,
-                       belt + 126 + (i % 2) * 26),
-                   Hex(0x111111));
-        break;
-    case 2:  // police: a white door with a star
-        c.Fill(Box(car.frontPillar - 30, belt + 30, car.rearEnd + 40, 900), Vertical(belt, Hex(0xE6E9EE), 900, Hex(0x9CA3AE)));
-        c.Fill(Star(car.middlePillar - 220, belt + 130, 62, 26, 5), Vertical(belt + 70, Hex(0xFFE27A), belt + 190, Hex(0xD49A12)));
-        DrawText(c, {Face::SansBold, 56, 1.0f, 6}, "POLICE", car.middlePillar + 170, belt + 150,
-                 Solid(Hex(0x1B2A6B)), Align::Centre);
-        break;
-    case 3:  // racing stripes
-        c.Fill(Box(-60, belt + 100, 1260, belt + 130), Hex(0xFFFFFF), 0.9f);
-        c.Fill(Box(-60, belt + 142, 1260, belt + 156), Hex(0xFFFFFF), 0.9f);
-        break;
-    case 4:  // wood panelling
-        c.Fill(Box(-60, belt + 70, 1260, 900), Vertical(belt + 70, Hex(0xA0693A), 900, Hex(0x6B3F1E)));
-        for (int i = 0; i < 12; ++i)
-            c.Fill(Box(-60, belt + 90 + 22 * static_cast<float>(i), 1260, belt + 93 + 22 * static_cast<float>(i)),
-                   Hex(0x4A2A12), 0.5f);
-        break;
-    default:
-        break;
-    }
-    if (car.roofSign != nullptr) {
-        c.Fill(Box(frontTop + 120, top - 70, frontTop + 380, top - 4, 12), Vertical(top - 70, Hex(0xFFF4C2), top, Hex(0xF2C20F)));
-        DrawText(c, {Face::SansBold, 50, 1.0f, 4}, car.roofSign, frontTop + 250, top - 18, Solid(Hex(0x1A1A1A)),
-                 Align::Centre);
-    }
+    drawMarkings(c, car, belt, top, frontTop);
     if (!who.hand.empty())
         DrawEmoji(c, who.hand, car.middlePillar - 90, belt - 20, 150);
 }

@@ -28,6 +28,51 @@ void printJson(const nlohmann::json& value)
     std::fputc('\n', stdout);
 }
 
+// Runs the commands of a script against the game's frame pass.
+class Replay {
+public:
+    // False, with the error, when the command could not be carried out.
+    bool run(const Command& c, std::string& error)
+    {
+        switch (c.kind) {
+        case Command::Kind::Down: setKeys(c.keys, true); break;
+        case Command::Kind::Up: setKeys(c.keys, false); break;
+        case Command::Kind::Frames: runFrames(c.count); break;
+        case Command::Kind::Press:
+            setKeys(c.keys, true);
+            runFrames(1);
+            setKeys(c.keys, false);
+            runFrames(1);
+            break;
+        case Command::Kind::Minimize: shell.windowActive = false; break;
+        case Command::Kind::Restore: shell.windowActive = true; break;
+        case Command::Kind::Close: shell.done = true; break;
+        case Command::Kind::Resize: ResizeScene(c.width, c.height); break;
+        case Command::Kind::Dump: printJson(DumpState(frame_)); break;
+        case Command::Kind::Draws: printJson(DumpDraws()); break;
+        case Command::Kind::Shot: return WriteShot(c.file, error);
+        }
+        return true;
+    }
+
+private:
+    static void setKeys(const std::vector<int>& codes, bool down)
+    {
+        for (int k : codes)
+            keys[k] = down;
+    }
+    // Once the loop's done flag is set, passes do nothing and are not counted.
+    void runFrames(long long count)
+    {
+        for (long long i = 0; i < count && !shell.done; ++i) {
+            FramePass();
+            ++frame_;
+        }
+    }
+
+    long long frame_ = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -58,14 +103,7 @@ int main(int argc, char** argv)
         return 1;
     drawLog.enabled = true;
 
-    long long frame = 0;
-    auto runFrames = [&](long long count) {
-        for (long long i = 0; i < count && !shell.done; ++i) {
-            FramePass();
-            ++frame;
-        }
-    };
-
+    Replay replay;
     std::string line;
     for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
         std::vector<Command> commands;
@@ -75,40 +113,12 @@ int main(int argc, char** argv)
             ok = false;
             error = "shot needs OpenGL (run without --no-gl)";
         }
+        for (size_t i = 0; ok && i < commands.size(); ++i)
+            ok = replay.run(commands[i], error);
         if (!ok) {
             std::fflush(stdout);
             std::fprintf(stderr, "quorvel-replay: line %d: %s\n", lineNumber, error.c_str());
             return 2;
-        }
-        for (const Command& c : commands) {
-            switch (c.kind) {
-            case Command::Kind::Down:
-                for (int k : c.keys) keys[k] = true;
-                break;
-            case Command::Kind::Up:
-                for (int k : c.keys) keys[k] = false;
-                break;
-            case Command::Kind::Frames: runFrames(c.count); break;
-            case Command::Kind::Press:
-                for (int k : c.keys) keys[k] = true;
-                runFrames(1);
-                for (int k : c.keys) keys[k] = false;
-                runFrames(1);
-                break;
-            case Command::Kind::Minimize: shell.windowActive = false; break;
-            case Command::Kind::Restore: shell.windowActive = true; break;
-            case Command::Kind::Close: shell.done = true; break;
-            case Command::Kind::Resize: ResizeScene(c.width, c.height); break;
-            case Command::Kind::Dump: printJson(DumpState(frame)); break;
-            case Command::Kind::Draws: printJson(DumpDraws()); break;
-            case Command::Kind::Shot:
-                if (!WriteShot(c.file, error)) {
-                    std::fflush(stdout);
-                    std::fprintf(stderr, "quorvel-replay: line %d: %s\n", lineNumber, error.c_str());
-                    return 2;
-                }
-                break;
-            }
         }
     }
     std::fflush(stdout);
