@@ -69,23 +69,18 @@ struct TotalStats {
 
 // An item's sold or wasted counter in either record.
 template <class Stats>
-decltype(auto) soldCounter(Stats& stats, const MenuItemSpec& item)
+decltype(auto) itemCounter(Stats& stats, const MenuItemSpec& item, bool wasted)
 {
     switch (item.category) {
-    case ItemCategory::Burger: return (stats.burgersSold[item.counter]);
-    case ItemCategory::Side: return (stats.sidesSold[item.counter]);
-    default: return (stats.drinksSold[item.counter]);
+    case ItemCategory::Burger: return ((wasted ? stats.burgersWasted : stats.burgersSold)[item.counter]);
+    case ItemCategory::Side: return ((wasted ? stats.sidesWasted : stats.sidesSold)[item.counter]);
+    default: return ((wasted ? stats.drinksWasted : stats.drinksSold)[item.counter]);
     }
 }
 template <class Stats>
-decltype(auto) wastedCounter(Stats& stats, const MenuItemSpec& item)
-{
-    switch (item.category) {
-    case ItemCategory::Burger: return (stats.burgersWasted[item.counter]);
-    case ItemCategory::Side: return (stats.sidesWasted[item.counter]);
-    default: return (stats.drinksWasted[item.counter]);
-    }
-}
+decltype(auto) soldCounter(Stats& stats, const MenuItemSpec& item) { return itemCounter(stats, item, false); }
+template <class Stats>
+decltype(auto) wastedCounter(Stats& stats, const MenuItemSpec& item) { return itemCounter(stats, item, true); }
 // The sold total of an item's category in either record.
 template <class Stats>
 int32_t categorySoldCount(const Stats& stats, ItemCategory category)

@@ -1,11 +1,24 @@
 // Recording of what the toolkit drew.
 #include "render/draw_log.h"
 
+#include "render/render_state.h"
+
+#include <cstring>
+
 DrawLog drawLog;
 
 void BeginDrawLog()
 {
     drawLog.records.clear();
+}
+
+DrawRecord RecordInCurrentState(DrawRecord::Kind kind)
+{
+    DrawRecord record;
+    record.kind = kind;
+    std::memcpy(record.rgba, renderState.colour, sizeof record.rgba);
+    record.blend = renderState.blending;
+    return record;
 }
 
 void LogDraw(DrawRecord record)

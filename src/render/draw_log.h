@@ -23,3 +23,5 @@ extern DrawLog drawLog;
 // Starts a new frame's list (called by the scene frame).
 void BeginDrawLog();
 void LogDraw(DrawRecord record);
+// A record of a kind in the current colour and blending.
+DrawRecord RecordInCurrentState(DrawRecord::Kind kind);

@@ -34,12 +34,32 @@ bool ColourFromName(const char* name, float rgb[3])
     return set(1.0f, 1.0f, 1.0f);
 }
 
+namespace {
+
+void storeRgba(float* rgba, float red, float green, float blue, float alpha)
+{
+    rgba[0] = red;
+    rgba[1] = green;
+    rgba[2] = blue;
+    rgba[3] = alpha;
+}
+
+void setCapability(bool& mirror, GLenum capability, bool on)
+{
+    mirror = on;
+    if (!renderState.useGL)
+        return;
+    if (on)
+        glEnable(capability);
+    else
+        glDisable(capability);
+}
+
+}  // namespace
+
 void SetColourRGBA(float red, float green, float blue, float alpha)
 {
-    renderState.colour[0] = red;
-    renderState.colour[1] = green;
-    renderState.colour[2] = blue;
-    renderState.colour[3] = alpha;
+    storeRgba(renderState.colour, red, green, blue, alpha);
     if (renderState.useGL)
         glColor4f(red, green, blue, alpha);
 }
@@ -58,32 +78,17 @@ void SetColourByName(const char* colourName)
 
 void SetBlending(bool on)
 {
-    renderState.blending = on;
-    if (renderState.useGL) {
-        if (on)
-            glEnable(GL_BLEND);
-        else
-            glDisable(GL_BLEND);
-    }
+    setCapability(renderState.blending, GL_BLEND, on);
 }
 
 void SetLighting(bool on)
 {
-    renderState.lighting = on;
-    if (renderState.useGL) {
-        if (on)
-            glEnable(GL_LIGHTING);
-        else
-            glDisable(GL_LIGHTING);
-    }
+    setCapability(renderState.lighting, GL_LIGHTING, on);
 }
 
 void SetClearColour(float red, float green, float blue, float alpha)
 {
-    renderState.clearColour[0] = red;
-    renderState.clearColour[1] = green;
-    renderState.clearColour[2] = blue;
-    renderState.clearColour[3] = alpha;
+    storeRgba(renderState.clearColour, red, green, blue, alpha);
     if (renderState.useGL)
         glClearColor(red, green, blue, alpha);
 }

@@ -98,14 +98,11 @@ void DrawSprite(const char* colourName, int index, float x, float y, float scale
     const float left = q.left, right = q.right, bottom = q.bottom, top = q.top;
     SetColourByName(colourName);
 
-    DrawRecord record;
-    record.kind = DrawRecord::Kind::Sprite;
+    DrawRecord record = RecordInCurrentState(DrawRecord::Kind::Sprite);
     record.index = index;
     record.sceneX = x;
     record.sceneY = y;
     record.scale = scale;
-    std::memcpy(record.rgba, renderState.colour, sizeof record.rgba);
-    record.blend = renderState.blending;
     LogDraw(std::move(record));
 
     if (!renderState.useGL)

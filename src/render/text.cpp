@@ -72,14 +72,11 @@ void drawText(int x, int y, int style, const char* text)
     if (style < 0 || style > 5)
         style = 1;
 
-    DrawRecord record;
-    record.kind = DrawRecord::Kind::Text;
+    DrawRecord record = RecordInCurrentState(DrawRecord::Kind::Text);
     record.x = x;
     record.y = y;
     record.style = style;
     record.text = text;
-    std::memcpy(record.rgba, renderState.colour, sizeof record.rgba);
-    record.blend = renderState.blending;
     LogDraw(std::move(record));
 
     if (!renderState.useGL)

@@ -11,8 +11,29 @@
 #include <limits>
 
 namespace {
+
 constexpr int kSavingAnimationFrames = 150;
 constexpr int kDotCycle = 30;
+
+// Points of the satisfaction bonus: the first threshold passed, strictly, earns its points.
+struct Threshold {
+    float bound;
+    int points;
+};
+constexpr Threshold kCustomerPoints[] = {{25.0f, 10}, {20.0f, 8}, {15.0f, 5}, {10.0f, 2}};
+constexpr Threshold kAccuracyPoints[] = {{95.0f, 30}, {90.0f, 24}, {85.0f, 18}, {80.0f, 12}, {75.0f, 6}};
+constexpr Threshold kSpeedPoints[] = {{24.0f, 40}, {29.0f, 30}, {38.0f, 20}, {50.0f, 10}};
+
+// direction 1: the value must be above the bound; -1: below it.
+template <size_t N>
+int pointsFor(float value, const Threshold (&thresholds)[N], float direction)
+{
+    for (const Threshold& t : thresholds)
+        if (direction > 0.0f ? value > t.bound : value < t.bound)
+            return t.points;
+    return 0;
+}
+
 }  // namespace
 
 float ComputeSatisfactionBonus(float& customerSatisfaction)
@@ -26,33 +47,10 @@ float ComputeSatisfactionBonus(float& customerSatisfaction)
     case 3: points += 5; break;
     default: break;
     }
-    if (today.customers > 25)
-        points += 10;
-    else if (today.customers > 20)
-        points += 8;
-    else if (today.customers > 15)
-        points += 5;
-    else if (today.customers > 10)
-        points += 2;
+    points += pointsFor(static_cast<float>(today.customers), kCustomerPoints, 1.0f);
     // Not-a-number averages (a day without orders) fail every comparison.
-    if (today.averageAccuracy > 95.0f)
-        points += 30;
-    else if (today.averageAccuracy > 90.0f)
-        points += 24;
-    else if (today.averageAccuracy > 85.0f)
-        points += 18;
-    else if (today.averageAccuracy > 80.0f)
-        points += 12;
-    else if (today.averageAccuracy > 75.0f)
-        points += 6;
-    if (today.averageSpeed < 24.0f)
-        points += 40;
-    else if (today.averageSpeed < 29.0f)
-        points += 30;
-    else if (today.averageSpeed < 38.0f)
-        points += 20;
-    else if (today.averageSpeed < 50.0f)
-        points += 10;
+    points += pointsFor(today.averageAccuracy, kAccuracyPoints, 1.0f);
+    points += pointsFor(today.averageSpeed, kSpeedPoints, -1.0f);
 
     const int increase = points / 10;
     customerSatisfaction += static_cast<float>(increase);

@@ -5,20 +5,12 @@
 
 void StartNewGame(uint8_t gameOptions)
 {
-    TotalStats& t = game.totals;
-    t.funds = (gameOptions & Option::StartingCash) != 0 ? 1000.0f : 0.0f;
-    t.bestDayRevenue = 0.0f;
-    t.fastestOrder = 0.0f;
-    t.bestDayNumber = 0;
-    t.customers = 0;
-    t.ordersServed = 0;
-    t.itemsWasted = 0;
-    t.drinksSold = {};
-    t.drinksWasted = {};
-    t.burgersSold = {};
-    t.burgersWasted = {};
-    t.sidesSold = {};
-    t.sidesWasted = {};
+    // Every lifetime figure starts again but the all-time biggest order.
+    TotalStats fresh;
+    fresh.biggestOrderItems = game.totals.biggestOrderItems;
+    fresh.biggestOrder = game.totals.biggestOrder;
+    fresh.funds = (gameOptions & Option::StartingCash) != 0 ? 1000.0f : 0.0f;
+    game.totals = fresh;
 }
 
 void PrepareNextDay()

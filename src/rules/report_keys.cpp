@@ -58,20 +58,24 @@ bool repeats(const bool* keys, int code, int& heldFrames)
     return heldFrames > kRepeatDelay && heldFrames % kRepeatInterval == 0;
 }
 
+// The cursor keys in the order they are looked at, and how far each moves.
+struct CursorKey {
+    int code;
+    uint64_t latch;
+    int lines;
+    bool up;
+};
+constexpr CursorKey kCursorKeys[] = {
+    {Key::Up, Latch::Up, 1, true},          {Key::PageUp, Latch::PageUp, 39, true},
+    {Key::Home, Latch::Home, 250, true},    {Key::Down, Latch::Down, 1, false},
+    {Key::PageDown, Latch::PageDown, 39, false}, {Key::End, Latch::ReportEnd, 250, false},
+};
+
 void cursorKeys(const bool* keys, ReportView& view, int lineCount)
 {
-    if (KeyPressedOnce(keys, Key::Up, Latch::Up))
-        steps(view, 1, true, lineCount);
-    if (KeyPressedOnce(keys, Key::PageUp, Latch::PageUp))
-        steps(view, 39, true, lineCount);
-    if (KeyPressedOnce(keys, Key::Home, Latch::Home))
-        steps(view, 250, true, lineCount);
-    if (KeyPressedOnce(keys, Key::Down, Latch::Down))
-        steps(view, 1, false, lineCount);
-    if (KeyPressedOnce(keys, Key::PageDown, Latch::PageDown))
-        steps(view, 39, false, lineCount);
-    if (KeyPressedOnce(keys, Key::End, Latch::ReportEnd))
-        steps(view, 250, false, lineCount);
+    for (const CursorKey& key : kCursorKeys)
+        if (KeyPressedOnce(keys, key.code, key.latch))
+            steps(view, key.lines, key.up, lineCount);
     if (repeats(keys, Key::Up, view.upHeldFrames))
         stepUp(view);
     if (repeats(keys, Key::Down, view.downHeldFrames))
