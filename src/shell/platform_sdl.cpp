@@ -1,6 +1,7 @@
 // The platform layer on SDL2: the only code that talks to SDL.
 #include "shell/platform.h"
 
+#include "model/key_codes.h"
 #include "render/render_state.h"
 #include "render/text.h"
 #include "render/textures.h"
@@ -110,28 +111,28 @@ void DestroyGameWindow()
 int VirtualKeyFromSdl(int key, int scancode)
 {
     if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
-        return 97 + (scancode - SDL_SCANCODE_KP_1);  // keypad digits whatever Num Lock says
-    if (scancode == SDL_SCANCODE_KP_0) return 96;
-    if (scancode == SDL_SCANCODE_KP_ENTER) return 13;
+        return Key::Keypad0 + 1 + (scancode - SDL_SCANCODE_KP_1);  // keypad digits whatever Num Lock says
+    if (scancode == SDL_SCANCODE_KP_0) return Key::Keypad0;
+    if (scancode == SDL_SCANCODE_KP_ENTER) return Key::Enter;
     if (key >= SDLK_a && key <= SDLK_z) return 'A' + (key - SDLK_a);
     if (key >= SDLK_0 && key <= SDLK_9) return '0' + (key - SDLK_0);
     switch (key) {
-    case SDLK_BACKSPACE: return 8;
-    case SDLK_TAB: return 9;
-    case SDLK_RETURN: return 13;
+    case SDLK_BACKSPACE: return Key::Backspace;
+    case SDLK_TAB: return Key::Tab;
+    case SDLK_RETURN: return Key::Enter;
     case SDLK_LSHIFT:
-    case SDLK_RSHIFT: return 16;
-    case SDLK_ESCAPE: return 27;
-    case SDLK_SPACE: return 32;
-    case SDLK_PAGEUP: return 33;
-    case SDLK_PAGEDOWN: return 34;
-    case SDLK_END: return 35;
-    case SDLK_HOME: return 36;
-    case SDLK_LEFT: return 37;
-    case SDLK_UP: return 38;
-    case SDLK_RIGHT: return 39;
-    case SDLK_DOWN: return 40;
-    case SDLK_DELETE: return 46;
+    case SDLK_RSHIFT: return Key::Shift;
+    case SDLK_ESCAPE: return Key::Escape;
+    case SDLK_SPACE: return Key::Space;
+    case SDLK_PAGEUP: return Key::PageUp;
+    case SDLK_PAGEDOWN: return Key::PageDown;
+    case SDLK_END: return Key::End;
+    case SDLK_HOME: return Key::Home;
+    case SDLK_LEFT: return Key::Left;
+    case SDLK_UP: return Key::Up;
+    case SDLK_RIGHT: return Key::Right;
+    case SDLK_DOWN: return Key::Down;
+    case SDLK_DELETE: return Key::Delete;
     default: return -1;
     }
 }

@@ -1,6 +1,8 @@
 // Parsing the replay script.
 #include "script.h"
 
+#include "model/key_codes.h"
+
 #include <cctype>
 #include <map>
 #include <sstream>
@@ -8,9 +10,11 @@
 int KeyCodeFromName(const std::string& name)
 {
     static const std::map<std::string, int> named = {
-        {"BACKSPACE", 8}, {"TAB", 9},       {"ENTER", 13},    {"SHIFT", 16},  {"ESCAPE", 27},
-        {"SPACE", 32},    {"PAGEUP", 33},   {"PAGEDOWN", 34}, {"END", 35},    {"HOME", 36},
-        {"LEFT", 37},     {"UP", 38},       {"RIGHT", 39},    {"DOWN", 40},   {"DELETE", 46},
+        {"BACKSPACE", Key::Backspace}, {"TAB", Key::Tab},   {"ENTER", Key::Enter},
+        {"SHIFT", Key::Shift},         {"ESCAPE", Key::Escape}, {"SPACE", Key::Space},
+        {"PAGEUP", Key::PageUp},       {"PAGEDOWN", Key::PageDown}, {"END", Key::End},
+        {"HOME", Key::Home},           {"LEFT", Key::Left},  {"UP", Key::Up},
+        {"RIGHT", Key::Right},         {"DOWN", Key::Down},  {"DELETE", Key::Delete},
     };
     if (name.size() == 1) {
         char c = name[0];
@@ -21,7 +25,7 @@ int KeyCodeFromName(const std::string& name)
     if (auto it = named.find(name); it != named.end())
         return it->second;
     if (name.size() == 3 && name.compare(0, 2, "KP") == 0 && std::isdigit(static_cast<unsigned char>(name[2])))
-        return 96 + (name[2] - '0');
+        return Key::Keypad0 + (name[2] - '0');
     if (name.size() > 2 && name.size() <= 5 && name.compare(0, 2, "VK") == 0) {
         int code = 0;
         for (size_t i = 2; i < name.size(); ++i) {
