@@ -12,3 +12,6 @@ float satisfactionPenalty(float serviceTime, float accuracy);
 // A car is at the window whose order no bag or waiting slot holds and which is
 // not being keyed: nothing could ever be handed to it.
 bool carAtWindowWithoutReceipt();
+// The picked-up bag holds a receipt of a car already served (keyed on after its
+// hand-out): no car will ever take it, so Enter at the window throws it away.
+bool pickedUpBagForServedCar();

@@ -14,6 +14,8 @@ constexpr int kBagPicture = 50;
 constexpr int kReceiptOnBag = 51;
 // What Enter does for a car whose order no bag holds (19 characters fit the panel).
 constexpr const char* kWaveOnHint = "<enter> waves it on";
+// What Enter does with a bag whose car has already been served.
+constexpr const char* kThrowAwayHint = "<enter> discards it";
 
 int windowPicture()
 {
@@ -62,7 +64,10 @@ void HandOutView(int offset)
             PrintFormatted(offset + 495, 160, 0, "Order #: %d", g.bags[b].receipt->orderNumber);
         else
             g.bags[b].pickedUp = false;  // its receipt was deleted at the register
-        PrintText(offset + 446, 132, "Green", 0, "<enter> to hand out");
+        if (pickedUpBagForServedCar())
+            PrintText(offset + 446, 132, "Yellow", 0, kThrowAwayHint);
+        else
+            PrintText(offset + 446, 132, "Green", 0, "<enter> to hand out");
         SetBlending(false);
     }
 

@@ -1,14 +1,7 @@
 // Fresh game state for unit tests of the day's rules: no OpenGL, nothing
 // recorded, the generator at its start.
 #pragma once
-#include "dayend/between_days.h"
-#include "model/game_state.h"
-#include "model/key_latches.h"
-#include "model/random.h"
-#include "render/draw_log.h"
-#include "render/render_state.h"
-#include "shell/screen_flags.h"
-#include "stats/stats.h"
+#include "support/program_start.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +11,7 @@ class DayState : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
-    static void Reset()
-    {
-        game = GameState{};
-        dayStats = DayStats{};
-        totalStats = TotalStats{};
-        keyLatches = 0;
-        rngState = 1;
-        renderState = RenderState{};
-        renderState.useGL = false;
-        drawLog.enabled = false;
-        drawLog.records.clear();
-        screenFlags = ScreenFlags{};
-        betweenDays = BetweenDaysState{};
-    }
+    static void Reset() { ResetToProgramStart(); }
     // A customer at the back of the queue who wants these items.
     static Customer& AddCustomer(std::initializer_list<int> items)
     {

@@ -1,0 +1,47 @@
+// Fuzzes the picture reader: any bytes as a picture file, read the way the game
+// reads its pictures. It must give a well-formed image or a message, nothing else.
+#include "fuzz_folder.h"
+#include "render/bmp.h"
+#include "shell/message_box.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    messageBoxWindowsEnabled = false;
+    // Every refused picture writes its message to standard error.
+    if (!std::getenv("QUORVEL_FUZZ_VERBOSE"))
+        std::freopen("/dev/null", "w", stderr);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    static const std::string path = (FuzzFolder() / "Picture.bmp").string();
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr)
+        std::abort();
+    if (size > 0 && std::fwrite(data, 1, size, f) != size)
+        std::abort();
+    std::fclose(f);
+
+    const size_t messagesBefore = ShownMessages().size();
+    auto image = LoadBitmapFile(path.c_str());
+    if (image) {
+        if (image->width <= 0 || image->height <= 0)
+            std::abort();
+        if (image->pixels.size() != static_cast<size_t>(image->width) * image->height * 3)
+            std::abort();
+        if (ShownMessages().size() != messagesBefore)
+            std::abort();  // a picture that loaded must not also report a failure
+    } else if (ShownMessages().size() != messagesBefore + 1) {
+        std::abort();  // a file that exists and fails says why, once
+    }
+    // The record of shown messages is for tests; millions of runs would grow it without bound.
+    const_cast<std::vector<std::string>&>(ShownMessages()).clear();
+    return 0;
+}
