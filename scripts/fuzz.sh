@@ -26,6 +26,10 @@ fi
 cmake --build "$build" --target "fuzz-$target" -j"$(nproc)" >/dev/null
 
 mkdir -p "$build/corpus/$target" "$build/findings"
+# The files the targets write live on a memory file system when there is one.
+scratch="$(mktemp -d "$( [ -d /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")/quorvel-fuzz.XXXXXX")"
+trap 'rm -rf "$scratch"' EXIT
+export QUORVEL_FUZZ_FOLDER="$scratch"
 dict=()
 [ -f "$data/$target.dict" ] && dict=(-dict="$data/$target.dict")
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"

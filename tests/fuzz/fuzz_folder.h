@@ -1,5 +1,6 @@
-// A private scratch folder for a fuzz target's files, on a memory file system
-// when there is one, so millions of runs do not wear a disk.
+// The scratch folder for a fuzz target's files: QUORVEL_FUZZ_FOLDER (scripts/fuzz.sh
+// makes one on a memory file system and removes it afterwards), else a folder of
+// this process under the temporary folder.
 #pragma once
 #include <cstdlib>
 #include <filesystem>
@@ -9,14 +10,12 @@
 inline const std::filesystem::path& FuzzFolder()
 {
     static const std::filesystem::path folder = [] {
-        std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm"
-                                                                         : std::filesystem::temp_directory_path();
-        std::filesystem::path f = base / ("quorvel-fuzz-" + std::to_string(::getpid()));
+        const char* given = std::getenv("QUORVEL_FUZZ_FOLDER");
+        std::filesystem::path f = given != nullptr && *given != '\0'
+                                      ? std::filesystem::path(given)
+                                      : std::filesystem::temp_directory_path() /
+                                            ("quorvel-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(f);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(FuzzFolder(), ignored);
-        });
         return f;
     }();
     return folder;
