@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole test suite twice: a normal build and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then each fuzz target
+# for a short while on its corpus.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -10,4 +11,13 @@ jobs="$(nproc)"
 
 "$here/scripts/setup.sh" "$here/build-sanitize" -DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 (cd "$here/build-sanitize" && ctest --output-on-failure -j"$jobs")
-echo "All tests passed in both builds."
+log="$(mktemp)"
+for target in bmp saved-game replay-script; do
+  if ! "$here/scripts/fuzz.sh" "$target" "${QUORVEL_FUZZ_SECONDS:-20}" >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+  echo "fuzz $target: $(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}') runs, no finding"
+done
+rm -f "$log"
+echo "All tests passed in both builds; the fuzz targets found nothing."

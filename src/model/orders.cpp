@@ -163,6 +163,14 @@ void clearAllSlots()
     day.currentReceipt = nullptr;
 }
 
+bool pickedUpBagForServedCar(const DayState& day)
+{
+    for (const Bag& bag : day.bags)
+        if (bag.pickedUp)
+            return bag.receipt && bag.receipt->orderNumber - 1 < day.customersServed;
+    return false;
+}
+
 bool carAtWindowWithoutReceipt(const DayState& day)
 {
     if (day.customersServed >= day.orderCounter)

@@ -57,5 +57,8 @@ void deleteReceipt(Receipt* receipt);
 // A car is at the window whose order no bag or waiting slot holds and which is
 // not being keyed: nothing could ever be handed to it.
 bool carAtWindowWithoutReceipt(const DayState& day);
+// The picked-up bag holds a receipt of a car already served (keyed on after its
+// hand-out): no car will ever take it, so Enter at the window throws it away.
+bool pickedUpBagForServedCar(const DayState& day);
 // Start of a day: every slot free; selected and pickedUp stay as they are.
 void clearAllSlots();

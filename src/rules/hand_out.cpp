@@ -1,5 +1,6 @@
 // Handing out at the window: the car's turn, grading an order, the red flash for
-// a wrong car, and waving on a car that has nothing to be handed.
+// a wrong car, throwing away a bag no car will take, and waving on a car that
+// has nothing to be handed.
 #include "rules/hand_out.h"
 
 #include "model/game_state.h"
@@ -84,7 +85,11 @@ void HandOutControl(const bool* keys, int& carsInLine, float& customerSatisfacti
         bag.pickedUp = false;
         return;
     }
-    if (bag.receipt->orderNumber - 1 == g.customersServed) {
+    if (pickedUpBagForServedCar(day)) {
+        // Kept, it would hold its bag all day and the line could never empty.
+        bag.pickedUp = false;
+        releaseBag(b);
+    } else if (bag.receipt->orderNumber - 1 == g.customersServed) {
         bag.pickedUp = false;
         GradeOrder(b, customerSatisfaction);
         releaseBag(b);

@@ -99,25 +99,40 @@ bool writeAll(int fd, const std::string& text)
     return true;
 }
 
+void stepDone(int step)
+{
+    if (savedGameStepHook != nullptr)
+        savedGameStepHook(step);
+}
+
 // The old file stays as it was unless the new one is complete on disk.
 bool replaceSavedGame(const std::string& text)
 {
     const int fd = ::open(kTemporaryFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
-    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    stepDone(1);
+    bool ok = writeAll(fd, text);
+    stepDone(2);
+    ok = ok && ::fsync(fd) == 0;
+    stepDone(3);
     ok = ::close(fd) == 0 && ok;
+    stepDone(4);
     ok = ok && ::rename(kTemporaryFile, kSavedGameFile) == 0;
     if (!ok) {
         ::unlink(kTemporaryFile);
         return false;
     }
+    stepDone(5);
     // So that the rename itself survives a crash.
     const int folder = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    stepDone(6);
     if (folder >= 0) {
         ::fsync(folder);
+        stepDone(7);
         ::close(folder);
     }
+    stepDone(8);
     return true;
 }
 
@@ -214,6 +229,8 @@ private:
 };
 
 }  // namespace
+
+void (*savedGameStepHook)(int step) = nullptr;
 
 std::string savedFloatText(float value)
 {

@@ -7,6 +7,13 @@ bool SaveGame(float headsetBattery, float customerSatisfaction);
 // Reads the saved game and opens the between-days shop. A value that cannot be
 // read or is out of range leaves its own field as it was.
 void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver);
+// Called after each step of SaveGame that touches the file system, numbered from
+// 1 (create the temporary file, write, flush to disk, close, rename over the old
+// file, open the folder, flush the folder, close it): tests stop a save there.
+// None in the game.
+extern void (*savedGameStepHook)(int step);
+constexpr int kSavedGameSteps = 8;
+
 // True when "SavedGame.txt" can be opened for reading.
 bool SavedGameExists();
 

@@ -9,6 +9,8 @@ namespace {
 
 // What Enter does for a car whose order no bag holds (19 characters fit the panel).
 constexpr const char* kWaveOnHint = "<enter> waves it on";
+// What Enter does with a bag whose car has already been served.
+constexpr const char* kThrowAwayHint = "<enter> discards it";
 
 int windowPicture(const DayState& day)
 {
@@ -56,7 +58,10 @@ void DrawHandOutView(const DayState& day, int offset)
         DrawSpriteAtPixel("White", Picture::ReceiptOnBag, offset + 520, 305, 0.8f);
         if (day.bags[b].receipt)
             PrintFormatted(offset + 495, 160, 0, "Order #: %d", day.bags[b].receipt->orderNumber);
-        PrintText(offset + 446, 132, "Green", 0, "<enter> to hand out");
+        if (pickedUpBagForServedCar(day))
+            PrintText(offset + 446, 132, "Yellow", 0, kThrowAwayHint);
+        else
+            PrintText(offset + 446, 132, "Green", 0, "<enter> to hand out");
         SetBlending(false);
     }
 

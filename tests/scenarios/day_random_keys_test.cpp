@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <random>
 #include <set>
 #include <vector>
@@ -20,7 +23,7 @@ const std::vector<std::string> kKeys = {
 // Held long: answering the next car, bagging as jobs finish, holding a car.
 const std::vector<std::string> kLongKeys = {"ENTER", "SPACE", "SHIFT"};
 
-std::string RandomScript(unsigned seed, int frames)
+std::string RandomScript(unsigned seed, int frames, int dumpEvery = 150)
 {
     std::mt19937 random(seed);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -46,7 +49,7 @@ std::string RandomScript(unsigned seed, int frames)
         }
         run += n;
         sinceDump += n;
-        if (sinceDump >= 150) {
+        if (sinceDump >= dumpEvery) {
             script += "dump\n";
             sinceDump = 0;
         }
@@ -142,6 +145,24 @@ void CheckInvariants(const json& s)
     }
 }
 
+// Every dump of a storm keeps the rules; the most customers any dump saw.
+int CheckStorm(unsigned seed, int frames, int dumpEvery = 150)
+{
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    ReplayRun run = RunReplay(RandomScript(seed, frames, dumpEvery));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_GT(run.lines.size(), 2u);
+    int mostCustomers = 0;
+    for (const json& s : run.lines) {
+        EXPECT_EQ(s["screen"], "game");
+        CheckInvariants(s);
+        if (::testing::Test::HasFailure())
+            break;
+        mostCustomers = std::max(mostCustomers, s["orderCounter"].get<int>());
+    }
+    return mostCustomers;
+}
+
 }  // namespace
 
 TEST(DayRandomKeys, WholeDaysOfRandomKeysKeepTheRules)
@@ -152,17 +173,26 @@ TEST(DayRandomKeys, WholeDaysOfRandomKeysKeepTheRules)
     };
     int mostCustomers = 0;
     for (Run r : {Run{1, 8000}, Run{2, 8000}, Run{3, 12000}, Run{7, 40000}, Run{8, 40000}}) {
-        SCOPED_TRACE("seed " + std::to_string(r.seed));
-        ReplayRun run = RunReplay(RandomScript(r.seed, r.frames));
-        ASSERT_EQ(run.exitCode, 0) << run.err;
-        ASSERT_GT(run.lines.size(), 10u);
-        for (const json& s : run.lines) {
-            ASSERT_EQ(s["screen"], "game");
-            CheckInvariants(s);
-            if (HasFailure())
-                return;
-            mostCustomers = std::max(mostCustomers, s["orderCounter"].get<int>());
-        }
+        mostCustomers = std::max(mostCustomers, CheckStorm(r.seed, r.frames));
+        if (HasFailure())
+            return;
     }
     EXPECT_GE(mostCustomers, 1);  // the runs do take orders
+}
+
+// Long storms for scripts/storms.sh, skipped unless QUORVEL_STORM_FRAMES is set:
+// that many frames on each seed of QUORVEL_STORM_SEEDS (blank-separated).
+TEST(DayRandomKeys, LongStorms)
+{
+    const char* frames = std::getenv("QUORVEL_STORM_FRAMES");
+    if (frames == nullptr)
+        GTEST_SKIP() << "QUORVEL_STORM_FRAMES is not set";
+    const char* seeds = std::getenv("QUORVEL_STORM_SEEDS");
+    std::istringstream seedList(seeds != nullptr ? seeds : "11 12 13");
+    for (unsigned seed; seedList >> seed;) {
+        const int most = CheckStorm(seed, std::atoi(frames), 1000);
+        std::printf("storm seed %u: %s frames, at most %d customers a day\n", seed, frames, most);
+        if (HasFailure())
+            return;
+    }
 }

@@ -1,14 +1,7 @@
 // Fresh game state for unit tests of the day's rules: no OpenGL, nothing
 // recorded, the generator at its start.
 #pragma once
-#include "rules/between_days.h"
-#include "model/game_state.h"
-#include "model/key_latches.h"
-#include "model/random.h"
-#include "render/draw_log.h"
-#include "render/render_state.h"
-#include "model/screen_flags.h"
-#include "model/stats.h"
+#include "support/program_start.h"
 
 #include <gtest/gtest.h>
 
@@ -18,19 +11,7 @@ class FreshGame : public ::testing::Test {
 protected:
     void SetUp() override { Reset(); }
     void TearDown() override { Reset(); }
-    static void Reset()
-    {
-        program = ProgramState{};
-        game = GameState{};
-        day = DayState{};
-        keyLatches = 0;
-        rngState = 1;
-        renderState = RenderState{};
-        renderState.useGL = false;
-        drawLog.enabled = false;
-        drawLog.records.clear();
-        screenFlags = ScreenFlags{};
-    }
+    static void Reset() { ResetToProgramStart(); }
     // A customer at the back of the queue who wants these items.
     static Customer& AddCustomer(std::initializer_list<int> items)
     {

@@ -1,0 +1,163 @@
+// Hard stops while saving: a save killed after any of its file-system steps,
+// and a disk that fills up mid-write, leave a whole saved game that loads.
+#include "model/game_state.h"
+#include "model/stats.h"
+#include "render/draw_log.h"
+#include "rules/between_days.h"
+#include "rules/saved_game.h"
+#include "screens/between_days_screens.h"
+#include "support/program_start.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+int stopAfterStep = 0;
+
+void killAtStep(int step)
+{
+    if (step == stopAfterStep)
+        ::kill(::getpid(), SIGKILL);
+}
+
+void gameOfDay(int number)
+{
+    ResetToProgramStart();
+    day.stats.dayNumber = number;
+    game.totals.funds = 100.5f * static_cast<float>(number);
+    game.totals.drinksSold[Drink::Lemonade] = number * 3;
+    game.upgradeLevels.advertisement = number % 6;
+    game.headsetBattery = 50.25f;
+    game.customerSatisfaction = 75.0f;
+}
+
+// The save of gameOfDay(day), in a child process run by `child`; the status it ended with.
+template <class Child>
+int saveInChild(int number, Child child)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        gameOfDay(number);
+        child();
+        ::_exit(SaveGame(game.headsetBattery, game.customerSatisfaction) ? 0 : 3);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
+// The folder of each test is its working directory.
+class SaveStops : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = fs::current_path();
+        folder_ = fs::temp_directory_path() / ("quorvel-stop-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+        fs::current_path(folder_);
+    }
+    void TearDown() override
+    {
+        fs::current_path(previous_);
+        std::error_code ignored;
+        fs::remove_all(folder_, ignored);
+        ResetToProgramStart();
+    }
+    // The text of a whole save of gameOfDay(day).
+    static std::string savedText(int number)
+    {
+        EXPECT_EQ(saveInChild(number, [] {}), 0);
+        return readFile("SavedGame.txt");
+    }
+    static void expectLoadsDay(int number)
+    {
+        ResetToProgramStart();
+        LoadGame(game.headsetBattery, game.customerSatisfaction, game.dayOver);
+        EXPECT_EQ(day.stats.dayNumber, number);
+        EXPECT_EQ(game.totals.funds, 100.5f * static_cast<float>(number));
+        EXPECT_EQ(game.totals.drinksSold[Drink::Lemonade], number * 3);
+        EXPECT_EQ(game.upgradeLevels.advertisement, number % 6);
+        EXPECT_EQ(game.headsetBattery, 50.25f);
+    }
+
+private:
+    fs::path previous_;
+    fs::path folder_;
+};
+
+}  // namespace
+
+TEST_F(SaveStops, KilledAfterAnyStepTheFileIsTheOldOrTheNewAndLoads)
+{
+    const std::string newText = savedText(4);
+    const std::string oldText = savedText(2);
+    bool sawNew = false;
+    for (int step = 1; step <= kSavedGameSteps; ++step) {
+        SCOPED_TRACE("killed after step " + std::to_string(step));
+        std::ofstream("SavedGame.txt", std::ios::binary) << oldText;
+        const int status = saveInChild(4, [step] {
+            stopAfterStep = step;
+            savedGameStepHook = killAtStep;
+        });
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
+        const std::string text = readFile("SavedGame.txt");
+        ASSERT_TRUE(text == oldText || text == newText) << text;
+        // Until the rename the old game stays; from it on the new one is there.
+        EXPECT_EQ(text == newText, step >= 5);
+        sawNew = sawNew || text == newText;
+        expectLoadsDay(text == newText ? 4 : 2);
+    }
+    EXPECT_TRUE(sawNew);
+    // A temporary file left by a killed save is simply replaced by the next one.
+    EXPECT_EQ(saveInChild(6, [] {}), 0);
+    expectLoadsDay(6);
+    EXPECT_FALSE(fs::exists("SavedGame.txt.tmp"));
+}
+
+TEST_F(SaveStops, ADiskThatFillsUpKeepsTheOldGameAndSaysNotSaved)
+{
+    const std::string oldText = savedText(2);
+    // Room for a few bytes of the new file only: the write fails part-way.
+    const int status = saveInChild(4, [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{8, 8};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    ASSERT_TRUE(WIFEXITED(status)) << status;
+    EXPECT_EQ(WEXITSTATUS(status), 3);  // the save knew it failed
+    EXPECT_EQ(readFile("SavedGame.txt"), oldText);
+    EXPECT_FALSE(fs::exists("SavedGame.txt.tmp"));
+    expectLoadsDay(2);
+
+    // The saving screen, once its animation is over, says so.
+    game.saveFailed = WEXITSTATUS(status) == 3;
+    drawLog.enabled = true;
+    UpdateSavingScreen(true);
+    for (int frame = 1; frame <= 150; ++frame) {
+        drawLog.records.clear();
+        UpdateSavingScreen(false);
+        DrawSavingScreen(game);
+    }
+    ASSERT_FALSE(drawLog.records.empty());
+    EXPECT_EQ(drawLog.records[0].text, "GAME WAS NOT SAVED!");
+}
