@@ -29,7 +29,7 @@ for run in "${runs[@]}"; do
     line="$(sed -n 's/.*line \([0-9]*\).*/\1/p' <<<"$where")"
     if [ -n "$line" ]; then
       column="$(cmp "$work/$name.expected" "$work/$name.out" 2>/dev/null | head -1 |
-        sed -n 's/.*byte \([0-9]*\).*/\1/p')"
+        sed -n 's/.*byte \([0-9]*\).*/\1/p' || true)"
       start=$(($(head -n $((line - 1)) "$work/$name.expected" | wc -c) + 1))
       from=$((column - start > 80 ? column - start - 80 : 0))
       echo "  expected: ...$(sed -n "${line}p" "$work/$name.expected" | cut -c$((from + 1))-$((from + 240)))" >&2
