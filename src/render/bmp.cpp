@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -127,7 +126,16 @@ std::unique_ptr<ImageRecord> ReadDibImage(const char* path)
     bool readable = static_cast<bool>(in);
     if (readable) {
         try {
-            file.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+            // In one read of the file's size: byte-by-byte reading was the
+            // larger part of start-up.
+            in.seekg(0, std::ios::end);
+            const std::streamoff size = in.tellg();
+            in.seekg(0, std::ios::beg);
+            if (size > 0) {
+                file.resize(static_cast<size_t>(size));
+                in.read(reinterpret_cast<char*>(file.data()), size);
+                file.resize(static_cast<size_t>(in.gcount()));
+            }
         } catch (const std::exception&) {
             readable = false;
         }

@@ -87,3 +87,51 @@ void SetClearColour(float red, float green, float blue, float alpha)
     if (renderState.useGL)
         glClearColor(red, green, blue, alpha);
 }
+
+namespace {
+
+enum class Space { Unknown, Scene, Text };
+Space loadedSpace = Space::Unknown;
+
+void leaveTextSpace()
+{
+    if (loadedSpace != Space::Text)
+        return;
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    loadedSpace = Space::Unknown;
+}
+
+}  // namespace
+
+void UseSceneSpace()
+{
+    if (!renderState.useGL || loadedSpace == Space::Scene)
+        return;
+    leaveTextSpace();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -5.0f);
+    loadedSpace = Space::Scene;
+}
+
+void UseTextSpace()
+{
+    if (!renderState.useGL || loadedSpace == Space::Text)
+        return;
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, 640, 0, 480, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    loadedSpace = Space::Text;
+}
+
+void EndSceneFrame()
+{
+    if (!renderState.useGL)
+        return;
+    leaveTextSpace();
+    loadedSpace = Space::Unknown;
+}

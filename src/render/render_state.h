@@ -23,5 +23,16 @@ void SetLighting(bool on);
 // The colour the next scene frame clears to.
 void SetClearColour(float red, float green, float blue, float alpha);
 
+// The matrices a draw is placed with: sprites on the scene plane (the window's
+// perspective, model-view moved five units back) or text in the 640 x 480 text
+// space. Each call loads its matrices only when the other space (or something
+// unknown) was loaded, so that runs of text, and runs of sprites with one
+// picture, reach the renderer as one batch instead of one draw call each.
+void UseSceneSpace();
+void UseTextSpace();
+// Ends a frame's drawing: the window's own projection is in force again, as
+// the frame loop and a resize expect, and the next draw sets up its space.
+void EndSceneFrame();
+
 // The red, green and blue a colour name stands for; false for "" (no change).
 bool ColourFromName(const char* colourName, float rgb[3]);

@@ -1,6 +1,7 @@
 // The frame pass.
 #include "shell/frame_loop.h"
 
+#include "render/render_state.h"
 #include "render/scene.h"
 #include "render/text.h"
 #include "shell/dispatcher.h"
@@ -28,6 +29,7 @@ void drawPauseScreen()
     PrintText(250, 250, "Gray50", 2, "- P A U S E -");
     PrintText(250, 250, "White", 5, "- P A U S E -");
     PrintText(0, 0, "", 1, "<TAB> to resume");
+    EndSceneFrame();
     presentFrame();
 }
 
@@ -48,6 +50,7 @@ bool FramePass()
         BeginSceneFrame(screenFlags.creditsActive);
         DispatchScreen(keys, screenFlags.creditsActive, shell.done, shell.pauseAllowed,
                        shell.escapePressed);
+        EndSceneFrame();
         presentFrame();
         drew = true;
     }
