@@ -90,48 +90,49 @@ void SetClearColour(float red, float green, float blue, float alpha)
 
 namespace {
 
-enum class Space { Unknown, Scene, Text };
-Space loadedSpace = Space::Unknown;
+// Whether the text space's projection is loaded (over the window's own, which
+// is kept on the projection stack until the next sprite or the frame's end).
+bool textProjection = false;
 
 void leaveTextSpace()
 {
-    if (loadedSpace != Space::Text)
+    if (!textProjection)
         return;
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    loadedSpace = Space::Unknown;
+    textProjection = false;
 }
 
 }  // namespace
 
 void UseSceneSpace()
 {
-    if (!renderState.useGL || loadedSpace == Space::Scene)
+    if (!renderState.useGL)
         return;
     leaveTextSpace();
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -5.0f);
-    loadedSpace = Space::Scene;
 }
 
-void UseTextSpace()
+void UseTextSpace(int x, int y)
 {
-    if (!renderState.useGL || loadedSpace == Space::Text)
+    if (!renderState.useGL)
         return;
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
+    if (!textProjection) {
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glOrtho(0, 640, 0, 480, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        textProjection = true;
+    }
     glLoadIdentity();
-    glOrtho(0, 640, 0, 480, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    loadedSpace = Space::Text;
+    glTranslated(x, y, 0);
 }
 
 void EndSceneFrame()
 {
-    if (!renderState.useGL)
-        return;
-    leaveTextSpace();
-    loadedSpace = Space::Unknown;
+    if (renderState.useGL)
+        leaveTextSpace();
 }

@@ -87,9 +87,7 @@ void drawText(int x, int y, int style, const char* text)
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, textureTable[kFontTexture]);
     glDisable(GL_DEPTH_TEST);
-    UseTextSpace();
-    glPushMatrix();
-    glTranslated(x, y, 0);
+    UseTextSpace(x, y);
     const FontBlock* blocks[3] = {&small, &medium, &large};
     const FontBlock& block = *blocks[style % 3];
     // The quads the glyph lists hold, sent directly: Mesa's software renderer
@@ -113,7 +111,6 @@ void drawText(int x, int y, int style, const char* text)
         advance += 10.0f;
     }
     glEnd();
-    glPopMatrix();
 }
 
 }  // namespace
