@@ -23,7 +23,10 @@ for run in "front front" "load played"; do
     /^dump/ { next } { print }' "$data/golden/$name.txt" >"$work/$name-shots.txt"
   (cd "$work/$folder" && "$build/quorvel-replay" "$work/$name-shots.txt" >/dev/null)
 done
-(cd "$work/front" && "$build/quorvel-bench" --shots "$work/shots" 30 >/dev/null &&
+# The benchmarks close the window, which unloads the graphics driver before a
+# sanitizer build looks for leaks: the driver's own leaks could not be told apart.
+(cd "$work/front" && export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" &&
+  "$build/quorvel-bench" --shots "$work/shots" 30 >/dev/null &&
   "$build/quorvel-bench-between-days-frames" --shots "$work/shots" 30 >/dev/null)
 
 (cd "$work/shots" && sha256sum -- *) >"$work/screens.sha256"
