@@ -1,7 +1,8 @@
 // Frame cost of a busy day: each in-game view and the slides, drawn with
 // OpenGL (a software renderer on a machine without a GPU) or as logic alone
-// (--no-gl). Prints the median, the 99th percentile and the worst frame.
-//   quorvel-bench [--no-gl] [frames per case]   (run from a folder holding Images/)
+// (--no-gl). Prints the median, the 99th percentile and the worst frame, and
+// the median and 99th percentile as a share of the 8 ms frame budget.
+//   quorvel-bench [--no-gl] [--shots FOLDER] [frames per case]   (run from a folder holding Images/)
 #include "frame_bench.h"
 
 #include "model/game_state.h"

@@ -92,3 +92,52 @@ void SetClearColour(float red, float green, float blue, float alpha)
     if (renderState.useGL)
         glClearColor(red, green, blue, alpha);
 }
+
+namespace {
+
+// Whether the text space's projection is loaded (over the window's own, which
+// is kept on the projection stack until the next sprite or the frame's end).
+bool textProjection = false;
+
+void leaveTextSpace()
+{
+    if (!textProjection)
+        return;
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    textProjection = false;
+}
+
+}  // namespace
+
+void UseSceneSpace()
+{
+    if (!renderState.useGL)
+        return;
+    leaveTextSpace();
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -5.0f);
+}
+
+void UseTextSpace(int x, int y)
+{
+    if (!renderState.useGL)
+        return;
+    if (!textProjection) {
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glOrtho(0, 640, 0, 480, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        textProjection = true;
+    }
+    glLoadIdentity();
+    glTranslated(x, y, 0);
+}
+
+void EndSceneFrame()
+{
+    if (renderState.useGL)
+        leaveTextSpace();
+}

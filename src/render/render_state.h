@@ -23,5 +23,18 @@ void SetLighting(bool on);
 // The colour the next scene frame clears to.
 void SetClearColour(float red, float green, float blue, float alpha);
 
+// The matrices a draw is placed with: sprites on the scene plane (the window's
+// perspective, model-view moved five units back) or a string at (x, y) in the
+// 640 x 480 text space. The text projection stays loaded from one string to the
+// next until a sprite or the frame's end needs the window's own again. The
+// model-view is loaded for every draw, even when it holds the same matrix: that
+// ends the renderer's batch, and sprites batched together came out a few edge
+// pixels different from the same sprites drawn one by one.
+void UseSceneSpace();
+void UseTextSpace(int x, int y);
+// Ends a frame's drawing: the window's own projection is in force again, as
+// the frame loop and a resize expect, and the next draw sets up its space.
+void EndSceneFrame();
+
 // The red, green and blue a colour name stands for; false for "" (no change).
 bool ColourFromName(const char* colourName, float rgb[3]);

@@ -78,13 +78,16 @@ void drawStarField()
 
 void BeginSceneFrame(bool creditsActive)
 {
+    EndSceneFrame();  // in case the last frame was drawn without the frame loop
     BeginDrawLog();
     DrawRecord clear;
     clear.kind = DrawRecord::Kind::Clear;
     std::memcpy(clear.rgba, renderState.clearColour, sizeof clear.rgba);
     LogDraw(std::move(clear));
+    // Nothing is ever depth-tested, so the depth buffer is left as it is: clearing
+    // it would only cost the software renderer a pass over every tile.
     if (renderState.useGL)
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glClear(GL_COLOR_BUFFER_BIT);
     if (!creditsActive) {
         if (renderState.useGL)
             glLoadIdentity();

@@ -107,8 +107,7 @@ void DrawSprite(const char* colourName, int index, float x, float y, float scale
 
     if (!renderState.useGL)
         return;
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -5.0f);
+    UseSceneSpace();
     glBindTexture(GL_TEXTURE_2D, index >= 66 ? 0 : textureTable[index]);
     glBegin(GL_QUADS);
     glTexCoord2f(0.0f, 0.0f);

@@ -84,14 +84,7 @@ void drawText(int x, int y, int style, const char* text)
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, textureTable[kFontTexture]);
     glDisable(GL_DEPTH_TEST);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, 640, 0, 480, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glTranslated(x, y, 0);
+    UseTextSpace(x, y);
     const FontBlock* blocks[3] = {&small, &medium, &large};
     const FontBlock& block = *blocks[style % 3];
     // The quads the glyph lists hold, sent directly: Mesa's software renderer
@@ -115,10 +108,6 @@ void drawText(int x, int y, int style, const char* text)
         advance += 10.0f;
     }
     glEnd();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "model/key_codes.h"
 #include "model/screen_flags.h"
+#include "render/render_state.h"
 #include "render/scene.h"
 #include "screens/front_end_screens.h"
 #include "shell/dispatcher.h"
@@ -23,6 +24,7 @@ void drawPauseScreen()
 {
     BeginSceneFrame(screenFlags.creditsActive);
     DrawPauseScreen();
+    EndSceneFrame();
     presentFrame();
 }
 
@@ -43,6 +45,7 @@ bool FramePass()
         BeginSceneFrame(screenFlags.creditsActive);
         DispatchScreen(keys, screenFlags.creditsActive, shell.done, shell.pauseAllowed,
                        shell.escapePressed);
+        EndSceneFrame();
         presentFrame();
         drew = true;
     }
