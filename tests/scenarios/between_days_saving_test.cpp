@@ -28,14 +28,6 @@ void WriteFile(const fs::path& path, const std::string& text)
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::string ReadFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Through the report and into the shop after the day's close.
 const std::string kToShop = "press ENTER\npress ENTER\n";
 

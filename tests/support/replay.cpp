@@ -10,17 +10,13 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string readFile(const fs::path& path)
+std::string ReadFile(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
 }
-
-}  // namespace
 
 ReplayFolder::ReplayFolder(bool withImages)
 {
@@ -60,8 +56,8 @@ ReplayRun RunReplayAt(const fs::path& dir, const std::string& script, bool noGl)
 
     ReplayRun run;
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readFile(outFile);
-    run.err = readFile(errFile);
+    run.out = ReadFile(outFile);
+    run.err = ReadFile(errFile);
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);)
         if (!line.empty())

@@ -33,3 +33,6 @@ ReplayRun RunReplayAt(const std::filesystem::path& dir, const std::string& scrip
 
 // Runs the script in the folder (a fresh one when none is given). noGl adds --no-gl.
 ReplayRun RunReplay(const std::string& script, bool noGl = true, const ReplayFolder* folder = nullptr);
+
+// The whole content of a file, or empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);

@@ -8,6 +8,8 @@
 #include "screens/between_days_screens.h"
 #include "support/program_start.h"
 
+#include "support/replay.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -23,14 +25,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 int stopAfterStep = 0;
 
@@ -87,7 +81,7 @@ protected:
     static std::string savedText(int number)
     {
         EXPECT_EQ(saveInChild(number, [] {}), 0);
-        return readFile("SavedGame.txt");
+        return ReadFile("SavedGame.txt");
     }
     static void expectLoadsDay(int number)
     {
@@ -120,7 +114,7 @@ TEST_F(SaveStops, KilledAfterAnyStepTheFileIsTheOldOrTheNewAndLoads)
             savedGameStepHook = killAtStep;
         });
         ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
-        const std::string text = readFile("SavedGame.txt");
+        const std::string text = ReadFile("SavedGame.txt");
         ASSERT_TRUE(text == oldText || text == newText) << text;
         // Until the rename the old game stays; from it on the new one is there.
         EXPECT_EQ(text == newText, step >= 5);
@@ -145,7 +139,7 @@ TEST_F(SaveStops, ADiskThatFillsUpKeepsTheOldGameAndSaysNotSaved)
     });
     ASSERT_TRUE(WIFEXITED(status)) << status;
     EXPECT_EQ(WEXITSTATUS(status), 3);  // the save knew it failed
-    EXPECT_EQ(readFile("SavedGame.txt"), oldText);
+    EXPECT_EQ(ReadFile("SavedGame.txt"), oldText);
     EXPECT_FALSE(fs::exists("SavedGame.txt.tmp"));
     expectLoadsDay(2);
 

@@ -5,6 +5,8 @@
 #include "rules/saved_game.h"
 #include "model/stats.h"
 
+#include "support/replay.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,14 +23,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // Each test runs in a folder of its own, which is its working directory.
 class SavedGame : public ::testing::Test {
@@ -79,7 +73,7 @@ protected:
     static std::vector<std::string> savedLines()
     {
         std::vector<std::string> lines;
-        std::istringstream in(readFile("SavedGame.txt"));
+        std::istringstream in(ReadFile("SavedGame.txt"));
         for (std::string line; std::getline(in, line);)
             lines.push_back(line);
         return lines;
@@ -106,7 +100,7 @@ TEST_F(SavedGame, SevenLinesInTheirOrder)
     game.totals.drinksSold = {10, 11, 12, 13, 14, 15};  // Coke, Pepsi, Orange, Grape, Root Beer, Lemonade
     game.totals.sidesSold = {20, 21, 22, 23};       // Fries, Cheese Sticks, Tator Tots, Onion Rings
     ASSERT_TRUE(save());
-    EXPECT_EQ(readFile("SavedGame.txt"),
+    EXPECT_EQ(ReadFile("SavedGame.txt"),
               "3\n"
               "2 5 4 3 1\n"            // Cheeseburger, Chicken, Fish, Hamburger, Megaburger
               "10 13 15 12 11 14\n"    // Coke, Grape, Lemonade, Orange, Pepsi, Root Beer
@@ -221,12 +215,12 @@ TEST_F(SavedGame, AFailedSaveLeavesTheOldFileAsItWas)
 {
     exampleGame();
     ASSERT_TRUE(save());
-    const std::string old = readFile("SavedGame.txt");
+    const std::string old = ReadFile("SavedGame.txt");
     // The temporary file cannot be made: the write fails before the old file is touched.
     fs::create_directory("SavedGame.txt.tmp");
     day.stats.dayNumber = 9;
     EXPECT_FALSE(save());
-    EXPECT_EQ(readFile("SavedGame.txt"), old);
+    EXPECT_EQ(ReadFile("SavedGame.txt"), old);
     EXPECT_TRUE(fs::is_directory("SavedGame.txt.tmp"));
 }
 
