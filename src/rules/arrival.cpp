@@ -3,6 +3,7 @@
 
 #include "model/catalogue.h"
 #include "model/random.h"
+#include "model/sound_events.h"
 
 #include <algorithm>
 #include <cstring>
@@ -63,8 +64,10 @@ void speakerStep(RegisterState& registerState, float& customerSatisfaction, int 
     const int r = rnd(1500) + 1;
     const float factor = arrivalFactor(customerSatisfaction, day.stats.dayNumber);
     if (factor * 1.2f >= static_cast<float>(r) && day.framesSinceOrder >= kFramesBetweenCars &&
-        carsInLine < kMaxCarsInLine && !driveThruClosed(day.gameClock))
+        carsInLine < kMaxCarsInLine && !driveThruClosed(day.gameClock)) {
         registerState = RegisterState::CarWaiting;
+        QueueSound(SoundEvent::CarAtSpeaker);
+    }
 }
 
 void takeOrder(float headsetBattery)

@@ -4,6 +4,7 @@
 
 #include "model/key_codes.h"
 #include "model/key_latches.h"
+#include "model/sound_events.h"
 #include "render/toolkit.h"
 #include "rules/day_start.h"
 #include "rules/saved_game.h"
@@ -109,8 +110,10 @@ void RunBetweenDays(const bool* keys)
     case BetweenDaysStage::Saving:
         UpdateSavingScreen(game.saveRequested);
         DrawSavingScreen(game);
-        if (game.saveRequested)
+        if (game.saveRequested) {
             game.saveFailed = !SaveGame(game.headsetBattery, game.customerSatisfaction);
+            QueueSound(game.saveFailed ? SoundEvent::SaveFailed : SoundEvent::GameSaved);
+        }
         game.saveRequested = false;
         break;
     case BetweenDaysStage::Bulletin: DrawBulletin(day.stats); break;

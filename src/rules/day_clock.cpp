@@ -3,6 +3,7 @@
 
 #include "model/game_state.h"
 #include "model/random.h"
+#include "model/sound_events.h"
 #include "rules/arrival.h"
 #include "model/stats.h"
 
@@ -17,6 +18,8 @@ void rollOver(GameClock& clock)
     if (clock.minutes >= 60.0f) {
         clock.hours += 1.0f;
         clock.minutes = 0.0f;
+        if (driveThruClosed(clock))
+            QueueSound(SoundEvent::DriveThruClosed);
     }
     if (clock.hours == 12.0f && clock.am)
         clock.am = false;
@@ -59,5 +62,6 @@ void AdvanceDay(bool& dayOver, float& headsetBattery, float& customerSatisfactio
         wasteLeftoverJobs();
         finishDayStatistics();
         dayOver = true;
+        QueueSound(SoundEvent::DayOver);
     }
 }

@@ -9,6 +9,7 @@
 #include "model/options.h"
 #include "model/random.h"
 #include "model/screen_flags.h"
+#include "model/sound_events.h"
 #include "render/render_state.h"
 #include "rules/day_start.h"
 #include "rules/saved_game.h"
@@ -75,6 +76,8 @@ void readMenuKeys(const bool* keys, bool& optionsFlag, bool& creditsFlag, bool& 
         screenFlags.titleMenuActive = false;
         quitFlag = true;
     }
+    if (!screenFlags.titleMenuActive)
+        QueueSound(SoundEvent::MenuChoice);
 }
 
 float randomComponent()
@@ -113,10 +116,13 @@ void UpdateOptionsScreen(const bool* keys, bool& optionsFlag)
     if (keys[Key::Backspace]) {
         optionsFlag = false;
         screenFlags.titleMenuActive = true;
+        QueueSound(SoundEvent::MenuChoice);
     }
     for (const OptionRow& row : kOptionRows)
-        if (KeyPressedOnce(keys, row.key, row.latch))
+        if (KeyPressedOnce(keys, row.key, row.latch)) {
             program.gameOptions ^= row.bit;
+            QueueSound(SoundEvent::OptionToggled);
+        }
 }
 
 void UpdateCreditsScreen(const bool* keys, bool& creditsFlag)
@@ -126,9 +132,11 @@ void UpdateCreditsScreen(const bool* keys, bool& creditsFlag)
         SetLighting(false);
         creditsFlag = false;
         screenFlags.titleMenuActive = true;
+        QueueSound(SoundEvent::MenuChoice);
     }
     if (KeyPressedOnce(keys, 'L', Latch::CreditsL)) {
         credits.lightMode = !credits.lightMode;
+        QueueSound(SoundEvent::OptionToggled);
         // With Backspace in the same frame the screen is being left: the rest
         // of the game must not be drawn lit.
         SetLighting(credits.lightMode && creditsFlag);
@@ -139,8 +147,10 @@ void UpdateObjectiveScreen(const bool* keys, bool& objectiveFlag)
 {
     // Every frame, so the starting-cash option as it stands now is the one used.
     StartNewGame(program.gameOptions);
-    if (keys[Key::Enter])
+    if (keys[Key::Enter]) {
         objectiveFlag = false;
+        QueueSound(SoundEvent::MenuChoice);
+    }
 }
 
 ClosingState UpdateClosingScreen(bool& doneFlag)
@@ -157,6 +167,7 @@ ClosingState UpdateClosingScreen(bool& doneFlag)
         closing.tileY = closing.tileY - 0.58;
         closing.tileX = -1.9;
         closing.tilePicture = NextDrinkPicture(closing.tilePicture);
+        QueueSound(SoundEvent::ClosingTick);  // a row done: the count moves on a sixth
     } else {
         doneFlag = true;
     }

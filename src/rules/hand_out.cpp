@@ -6,6 +6,7 @@
 #include "model/game_state.h"
 #include "model/key_codes.h"
 #include "model/key_latches.h"
+#include "model/sound_events.h"
 #include "model/stats.h"
 
 #include <cstdlib>
@@ -51,6 +52,7 @@ void waveOnCar(int& carsInLine, float& customerSatisfaction)
     day.customersServed += 1;
     carsInLine -= 1;
     customerSatisfaction -= kWrongCarPenalty;
+    QueueSound(SoundEvent::CarWavedOn);
 }
 
 }  // namespace
@@ -92,12 +94,15 @@ void HandOutControl(const bool* keys, int& carsInLine, float& customerSatisfacti
     } else if (bag.receipt->orderNumber - 1 == g.customersServed) {
         bag.pickedUp = false;
         GradeOrder(b, customerSatisfaction);
+        const bool delighted = satisfactionPenalty(g.stats.lastOrderTime, bag.accuracy) == 0.0f;
+        QueueSound(delighted ? SoundEvent::CustomerDelighted : SoundEvent::CustomerHappy);
         releaseBag(b);
         g.customersServed += 1;
         carsInLine -= 1;
     } else {
         customerSatisfaction -= kWrongCarPenalty;
         g.framesSinceWrongBag = 0;
+        QueueSound(SoundEvent::WrongBag);
         bag.pickedUp = false;  // the bag stays in the kitchen with its receipt
     }
 }

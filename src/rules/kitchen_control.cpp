@@ -5,6 +5,7 @@
 #include "model/game_state.h"
 #include "model/key_codes.h"
 #include "model/random.h"
+#include "model/sound_events.h"
 #include "rules/key_press.h"
 #include "model/stats.h"
 
@@ -44,6 +45,8 @@ void bagFrontJob()
     } else if (day.bags[b].receipt) {
         if (!bagItemOnReceipt(*day.bags[b].receipt, job.name.c_str()))
             wasteItem(job.item);
+        else
+            QueueSound(bagComplete(b) ? SoundEvent::BagReady : SoundEvent::ItemBagged);
     }
     // A selected bag without a receipt: thrown away, not counted.
     popCookJob();
@@ -82,8 +85,11 @@ void cookingStep(int slot)
     if (job.progress < 100.0f) {
         // Only the front-most unfinished job cooks: the one before it must be done,
         // as it stands after its own step this frame.
-        if (slot == 0 || (day.kitchenQueue[slot - 1].active && finished(day.kitchenQueue[slot - 1])))
+        if (slot == 0 || (day.kitchenQueue[slot - 1].active && finished(day.kitchenQueue[slot - 1]))) {
             job.progress += job.rate;
+            if (finished(job))
+                QueueSound(SoundEvent::ItemCooked);
+        }
     } else {
         job.progress = 100.0f;
     }
@@ -127,6 +133,7 @@ void KitchenControl(const bool* keys)
         for (int b = 0; b < kBagCount; ++b) {
             if (g.bags[b].selected && bagComplete(b)) {
                 g.bags[b].pickedUp = true;
+                QueueSound(SoundEvent::BagToWindow);
                 day.inGameView = InGameView::Window;  // straight to the window, no slide
                 break;
             }
@@ -136,6 +143,8 @@ void KitchenControl(const bool* keys)
     const bool frontActive = g.kitchenQueueCount > 0 && g.kitchenQueue[0].active;
     if (keys[Key::Space] && frontActive && !finished(g.kitchenQueue[0])) {
         // A premature Space: the warning shows for as long as it is held; the press is kept.
+        if (!g.kitchenQueue[0].warning || g.kitchenQueue[0].warningTimer >= kWarningFrames)
+            QueueSound(SoundEvent::ItemNotReady);  // once as the red box comes up
         g.kitchenQueue[0].warning = true;
         g.kitchenQueue[0].warningTimer = 0;
     }

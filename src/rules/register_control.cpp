@@ -5,6 +5,7 @@
 #include "model/catalogue.h"
 #include "model/game_state.h"
 #include "model/key_codes.h"
+#include "model/sound_events.h"
 #include "rules/arrival.h"
 #include "rules/key_press.h"
 #include "model/stats.h"
@@ -27,14 +28,18 @@ void RegisterControl(const bool* keys, RegisterState& registerState, float heads
         g.framesSinceOrder = 0;
         registerState = RegisterState::Empty;
         carsInLine += 1;
+        QueueSound(SoundEvent::OrderAnswered);
     }
 
     if (KeyPressedOnceWhen(keys, Key::Shift, Latch::RegisterShift, registerState == RegisterState::CarWaiting)) {
         registerState = RegisterState::OnHold;
         day.stats.customerPutOnHold = true;
+        QueueSound(SoundEvent::CarOnHold);
     }
 
     if (KeyPressedOnce(keys, Key::End, Latch::RegisterEnd)) {
+        if (g.orderOpen)
+            QueueSound(SoundEvent::OrderClosed);
         g.orderOpen = false;
         if (g.currentReceipt != nullptr)
             g.currentReceipt->timeTaken = g.gameClock;
@@ -45,12 +50,15 @@ void RegisterControl(const bool* keys, RegisterState& registerState, float heads
     const bool receiptOpen = g.orderOpen && g.currentReceipt != nullptr;
     if (KeyPressedOnceWhen(keys, Key::Delete, Latch::RegisterDelete, receiptOpen)) {
         deleteReceipt(g.currentReceipt);
+        QueueSound(SoundEvent::ReceiptDeleted);
         g.currentReceipt = nullptr;  // the order stays open: the next item starts a new receipt
     }
 
     const bool lineToRemove = g.orderOpen && g.currentReceipt != nullptr && g.currentReceipt->count >= 1;
-    if (KeyPressedOnceWhen(keys, Key::Backspace, Latch::RegisterBackspace, lineToRemove))
+    if (KeyPressedOnceWhen(keys, Key::Backspace, Latch::RegisterBackspace, lineToRemove)) {
         removeLastLine(*g.currentReceipt);
+        QueueSound(SoundEvent::LineRemoved);
+    }
 }
 
 void RegisterKeys(const bool* keys)
@@ -68,6 +76,7 @@ void keyItem(int itemNumber)
     if (day.kitchenQueueCount >= kKitchenQueueCapacity)
         return;
     queueCookJob(itemNumber);
+    QueueSound(SoundEvent::ItemKeyed);
     if (day.orderOpen)
         addToReceipt(makeOrderItem(itemNumber));
 }

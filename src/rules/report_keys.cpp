@@ -4,6 +4,7 @@
 
 #include "model/key_codes.h"
 #include "model/key_latches.h"
+#include "model/sound_events.h"
 
 #include <cstdlib>
 
@@ -97,6 +98,7 @@ void HandleReportKeys(const bool* keys, const ReportLayout& layout)
         for (int slot = 0; slot < kReportSlots; ++slot) {
             if (layout.headerLines[slot] == line) {
                 program.report.expanded ^= 1u << slot;
+                QueueSound(SoundEvent::ReportLineToggled);
                 break;
             }
         }

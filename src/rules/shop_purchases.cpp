@@ -4,6 +4,7 @@
 
 #include "model/key_codes.h"
 #include "model/key_latches.h"
+#include "model/sound_events.h"
 #include "model/upgrades.h"
 
 namespace {
@@ -44,30 +45,38 @@ void shopArrowKeys(const bool* keys, int& cursor)
         cursor += 1;
 }
 
-void buyLevel(int kind, int& level)
+bool buyLevel(int kind, int& level)
 {
     const float price = upgradePrice(kind, game.upgradeLevels);
     if (level < 5 && price <= game.totals.funds) {
         game.totals.funds = game.totals.funds - price;
         level += 1;
+        return true;
     }
+    return false;
 }
 
-void buyHighlightedSlot()
+bool buyBattery()
+{
+    if (game.headsetBattery < 100.0f && game.totals.funds >= kBatteryPrice) {
+        game.headsetBattery = 100.0f;
+        game.totals.funds = game.totals.funds - kBatteryPrice;
+        return true;
+    }
+    return false;
+}
+
+// Whether the highlighted slot was bought; the Save/Exit slot sells nothing.
+bool buyHighlightedSlot()
 {
     UpgradeLevels& levels = game.upgradeLevels;
     switch (levels.shopCursor) {
-    case 1: buyLevel(UpgradeKind::Drinks, levels.drinks); break;
-    case 2: buyLevel(UpgradeKind::Burgers, levels.burgers); break;
-    case 3: buyLevel(UpgradeKind::Sides, levels.sides); break;
-    case 4:
-        if (game.headsetBattery < 100.0f && game.totals.funds >= kBatteryPrice) {
-            game.headsetBattery = 100.0f;
-            game.totals.funds = game.totals.funds - kBatteryPrice;
-        }
-        break;
-    case 5: buyLevel(UpgradeKind::Advertisement, levels.advertisement); break;
-    default: break;
+    case 1: return buyLevel(UpgradeKind::Drinks, levels.drinks);
+    case 2: return buyLevel(UpgradeKind::Burgers, levels.burgers);
+    case 3: return buyLevel(UpgradeKind::Sides, levels.sides);
+    case 4: return buyBattery();
+    case 5: return buyLevel(UpgradeKind::Advertisement, levels.advertisement);
+    default: return false;
     }
 }
 
@@ -76,11 +85,17 @@ void buyHighlightedSlot()
 void ShopKeys(const bool* keys)
 {
     int& cursor = game.upgradeLevels.shopCursor;
+    const int cursorBefore = cursor;
     shopDigitKeys(keys, cursor);
     shopArrowKeys(keys, cursor);
+    if (cursor != cursorBefore)
+        QueueSound(SoundEvent::ShopCursorMoved);
     // Enter uses up its press whether or not it buys.
-    if (KeyPressedOnce(keys, Key::Enter, Latch::Enter))
-        buyHighlightedSlot();
+    if (KeyPressedOnce(keys, Key::Enter, Latch::Enter)) {
+        const bool bought = buyHighlightedSlot();
+        if (cursor != 6)
+            QueueSound(bought ? SoundEvent::Purchase : SoundEvent::PurchaseRefused);
+    }
     // Only looked at on the Save/Exit slot: a press made elsewhere acts once the
     // cursor arrives there while the key is still held.
     if (cursor == 6) {
@@ -88,7 +103,9 @@ void ShopKeys(const bool* keys)
             game.saveRequested = true;
             game.betweenDaysStage = BetweenDaysStage::Saving;
         }
-        if (KeyPressedOnce(keys, 'X', Latch::ShopX))
+        if (KeyPressedOnce(keys, 'X', Latch::ShopX)) {
             game.betweenDaysStage = BetweenDaysStage::Bulletin;
+            QueueSound(SoundEvent::Bulletin);
+        }
     }
 }

@@ -3,6 +3,7 @@
 
 #include "model/key_codes.h"
 #include "model/screen_flags.h"
+#include "model/sound_events.h"
 #include "render/render_state.h"
 #include "render/scene.h"
 #include "screens/front_end_screens.h"
@@ -32,6 +33,7 @@ void drawPauseScreen()
 
 bool FramePass()
 {
+    soundQueue.clear();
     if (!shell.windowActive)
         return false;
 

@@ -7,6 +7,7 @@
 #include "render/textures.h"
 #include "shell/message_box.h"
 #include "shell/shell_state.h"
+#include "shell/sound_player.h"
 #include "shell/start_up.h"
 
 #include <GL/gl.h>
@@ -147,6 +148,11 @@ bool PollOneEvent()
         shell.done = true;
         break;
     case SDL_KEYDOWN: {
+        if (event.key.keysym.sym == SDLK_F2) {  // no game key: the shell's sound switch
+            if (!event.key.repeat)
+                ToggleSound();
+            break;
+        }
         // Keys pressed with Alt, and F10, are system keys: not recorded.
         if ((event.key.keysym.mod & KMOD_ALT) || event.key.keysym.sym == SDLK_F10)
             break;

@@ -1,9 +1,10 @@
-// The state object and the draw records.
+// The state object, the draw records and the sound events.
 #include "dump.h"
 
 #include "json_values.h"
 #include "model/key_latches.h"
 #include "model/random.h"
+#include "model/sound_events.h"
 #include "render/draw_log.h"
 #include "render/scene.h"
 #include "model/screen_flags.h"
@@ -51,6 +52,14 @@ json DumpState(long long frame)
     DumpBetweenDays(state);
     DumpFrontEnd(state);
     return state;
+}
+
+json DumpSounds()
+{
+    json names = json::array();
+    for (SoundEvent event : soundQueue)
+        names.push_back(SoundName(event));
+    return names;
 }
 
 json DumpDraws()

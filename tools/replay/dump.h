@@ -4,6 +4,8 @@
 
 nlohmann::json DumpState(long long frame);
 nlohmann::json DumpDraws();
+// The sound events of the last frame pass, by name, in the order they were queued.
+nlohmann::json DumpSounds();
 
 // Each subsystem adds its own keys to the state object.
 void DumpShell(nlohmann::json& state);

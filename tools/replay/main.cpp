@@ -50,6 +50,7 @@ public:
         case Command::Kind::Resize: ResizeScene(c.width, c.height); break;
         case Command::Kind::Dump: printJson(DumpState(frame_)); break;
         case Command::Kind::Draws: printJson(DumpDraws()); break;
+        case Command::Kind::Sounds: printJson(DumpSounds()); break;
         case Command::Kind::Shot: return WriteShot(c.file, error);
         }
         return true;

@@ -131,6 +131,7 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
     if (name == "close") return noArguments(Command::Kind::Close);
     if (name == "dump") return noArguments(Command::Kind::Dump);
     if (name == "draws") return noArguments(Command::Kind::Draws);
+    if (name == "sounds") return noArguments(Command::Kind::Sounds);
     error = "unknown command '" + name + "'";
     return false;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 struct Command {
-    enum class Kind { Down, Up, Frames, Press, Minimize, Restore, Close, Resize, Dump, Draws, Shot };
+    enum class Kind { Down, Up, Frames, Press, Minimize, Restore, Close, Resize, Dump, Draws, Shot, Sounds };
     Kind kind;
     std::vector<int> keys;  // down, up, press
     long long count = 0;    // frames

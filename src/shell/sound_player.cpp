@@ -1,0 +1,158 @@
+// The sound player: SDL2_mixer channels for the frame's events and one for the ambience.
+#include "shell/sound_player.h"
+
+#include "model/sound_events.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int ambienceChannel = 0;
+constexpr int effectChannels = 15;  // several at once: a busy frame and the ring of earlier ones
+constexpr int effectGroup = 1;
+constexpr int ambienceVolume = MIX_MAX_VOLUME / 3;
+
+struct SoundPlayer {  // program lifetime
+    bool muted = false;
+    bool opened = false;      // an attempt to open the device was made
+    bool playing = false;     // the device is open and the sounds loaded
+    bool ambienceWanted = false;
+    bool ambienceOn = false;
+    std::array<Mix_Chunk*, soundTable.size()> chunks{};
+    Mix_Chunk* ambience = nullptr;
+};
+SoundPlayer player;
+
+// The folder beside the pictures: "Sounds/" when it is here, else "../Sounds/".
+std::string soundFolder()
+{
+    const std::string probe = std::string("Sounds/") + soundTable[0].name + ".wav";
+    if (SDL_RWops* file = SDL_RWFromFile(probe.c_str(), "rb")) {
+        SDL_RWclose(file);
+        return "Sounds/";
+    }
+    return "../Sounds/";
+}
+
+void loadSounds()
+{
+    const std::string folder = soundFolder();
+    int missing = 0;
+    std::string firstMissing;
+    auto load = [&](const char* name) {
+        Mix_Chunk* chunk = Mix_LoadWAV((folder + name + ".wav").c_str());
+        if (chunk == nullptr && missing++ == 0)
+            firstMissing = folder + name + ".wav";
+        return chunk;
+    };
+    for (size_t i = 0; i < soundTable.size(); ++i)
+        player.chunks[i] = load(soundTable[i].name);
+    player.ambience = load(ambienceName);
+    if (missing > 0)
+        std::fprintf(stderr, "quorvel: %d sounds could not be read (%s: %s); they stay silent\n", missing,
+                     firstMissing.c_str(), Mix_GetError());
+}
+
+void openDevice()
+{
+    player.opened = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        std::fprintf(stderr, "quorvel: no audio device, playing without sound (%s)\n", SDL_GetError());
+        return;
+    }
+    if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+        std::fprintf(stderr, "quorvel: the sound mixer cannot open, playing without sound (%s)\n",
+                     Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return;
+    }
+    Mix_AllocateChannels(1 + effectChannels);
+    Mix_ReserveChannels(1);
+    Mix_GroupChannels(1, effectChannels, effectGroup);
+    Mix_Volume(ambienceChannel, ambienceVolume);
+    loadSounds();
+    player.playing = true;
+}
+
+void startEffect(Mix_Chunk* chunk)
+{
+    if (Mix_PlayChannel(-1, chunk, 0) >= 0)
+        return;
+    // Every channel busy: the oldest sound gives way to the newest.
+    const int oldest = Mix_GroupOldest(effectGroup);
+    if (oldest >= 0) {
+        Mix_HaltChannel(oldest);
+        Mix_PlayChannel(oldest, chunk, 0);
+    }
+}
+
+}  // namespace
+
+void InitSound(bool muted)
+{
+    player.muted = muted;
+    if (!muted)
+        openDevice();
+}
+
+void ShutDownSound()
+{
+    if (!player.playing)
+        return;
+    Mix_HaltChannel(-1);
+    for (Mix_Chunk*& chunk : player.chunks) {
+        Mix_FreeChunk(chunk);
+        chunk = nullptr;
+    }
+    Mix_FreeChunk(player.ambience);
+    player.ambience = nullptr;
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    player = SoundPlayer{};
+}
+
+void PlayQueuedSounds()
+{
+    if (!player.playing || player.muted)
+        return;
+    // The same sound twice at the same instant is only louder: once is enough.
+    std::array<bool, soundTable.size()> started{};
+    for (SoundEvent event : soundQueue) {
+        const size_t i = static_cast<size_t>(event);
+        if (i < soundTable.size() && !started[i] && player.chunks[i] != nullptr) {
+            started[i] = true;
+            startEffect(player.chunks[i]);
+        }
+    }
+}
+
+void SetAmbience(bool on)
+{
+    player.ambienceWanted = on;
+    if (!player.playing || player.muted || player.ambience == nullptr || on == player.ambienceOn)
+        return;
+    if (on)
+        Mix_FadeInChannel(ambienceChannel, player.ambience, -1, 800);
+    else
+        Mix_FadeOutChannel(ambienceChannel, 300);
+    player.ambienceOn = on;
+}
+
+void ToggleSound()
+{
+    player.muted = !player.muted;
+    if (player.muted) {
+        if (player.playing)
+            Mix_HaltChannel(-1);
+        player.ambienceOn = false;
+        return;
+    }
+    if (!player.opened)
+        openDevice();
+    SetAmbience(player.ambienceWanted);
+}

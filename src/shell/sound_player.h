@@ -1,0 +1,17 @@
+// Playing the game's sounds through SDL2_mixer, after each frame; silent when there is no audio.
+#pragma once
+
+// Opens the audio device and loads Sounds/ (beside Images/), unless starting muted,
+// in which case nothing is opened until sound is first switched on. Without an
+// audio device, or when the mixer cannot open, the game is silent and says so
+// once on standard error.
+void InitSound(bool muted);
+void ShutDownSound();
+
+// Starts the sounds the frame just run has queued; they play on while later frames run.
+void PlayQueuedSounds();
+// The drive-thru ambience loop: fades in when on, out when off. Called every frame.
+void SetAmbience(bool on);
+
+// F2: sound off, or on again.
+void ToggleSound();
