@@ -48,14 +48,3 @@ TEST(SoundPlayer, WithADeviceEverySoundLoadsAndPlays)
     EXPECT_EQ(runPlayer("dummy", true, true), "");
     EXPECT_EQ(runPlayer("dummy", false, false), "");
 }
-
-TEST(SoundQueue, AFrameThatAsksForTooManySoundsKeepsTheFirst)
-{
-    SoundQueue queue;
-    for (int i = 0; i < SoundQueue::capacity + 5; ++i)
-        queue.push(i == 0 ? SoundEvent::CarAtSpeaker : SoundEvent::ItemKeyed);
-    EXPECT_EQ(queue.end() - queue.begin(), SoundQueue::capacity);
-    EXPECT_EQ(*queue.begin(), SoundEvent::CarAtSpeaker);
-    queue.clear();
-    EXPECT_EQ(queue.begin(), queue.end());
-}
