@@ -5,6 +5,7 @@
 #include "render/draw_log.h"
 #include "render/render_state.h"
 #include "render/textures.h"
+#include "render/window_viewport.h"
 
 #include <GL/gl.h>
 #include <cstring>
@@ -87,7 +88,7 @@ void BeginSceneFrame(bool creditsActive)
     // Nothing is ever depth-tested, so the depth buffer is left as it is: clearing
     // it would only cost the software renderer a pass over every tile.
     if (renderState.useGL)
-        glClear(GL_COLOR_BUFFER_BIT);
+        ClearWindow();
     if (!creditsActive) {
         if (renderState.useGL)
             glLoadIdentity();

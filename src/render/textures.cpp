@@ -2,6 +2,7 @@
 #include "render/textures.h"
 
 #include "render/bmp.h"
+#include "render/picture_folders.h"
 #include "render/render_state.h"
 #include "render/scene.h"
 #include "render/text.h"
@@ -83,7 +84,9 @@ const char* const kTextureFiles[kTextureCount] = {
 bool LoadTextures(int folderChoice, std::vector<std::string>& failures)
 {
     std::string failure;
-    const std::string folder = folderChoice == 1 ? "Images/" : "../Images/";
+    const std::string folder = PictureFolder(folderChoice);
+    if (folder.empty())
+        return false;
     bool status = false;
     for (int i = 0; i < kTextureCount; ++i) {
         std::string path = folder + kTextureFiles[i];
@@ -94,6 +97,7 @@ bool LoadTextures(int folderChoice, std::vector<std::string>& failures)
             continue;
         }
         status = true;
+        pictureFolderUsed = folderChoice;
         if (!renderState.useGL) {
             textureTable[i] = static_cast<uint32_t>(i + 1);  // stands for a texture name
             continue;

@@ -11,7 +11,7 @@ extern uint32_t textureTable[kTextureCount];  // 0 = not loaded; program lifetim
 // File name of each texture index, relative to the picture folder.
 extern const char* const kTextureFiles[kTextureCount];
 
-// folderChoice 1 reads "Images/", any other value "../Images/". True when at
+// Reads the pictures from PictureFolder(folderChoice). True when at
 // least one picture was loaded; each picture that could not be read adds the
 // text of its failure to failures (a missing one adds nothing).
 bool LoadTextures(int folderChoice, std::vector<std::string>& failures);

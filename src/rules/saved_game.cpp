@@ -1,6 +1,7 @@
 // Writing the saved game (whole, through a temporary file) and reading it back
 // field by field, keeping whatever cannot be read.
 #include "rules/saved_game.h"
+#include "rules/saved_game_folder.h"
 
 #include "model/game_state.h"
 
@@ -15,8 +16,6 @@
 
 namespace {
 
-const char* const kSavedGameFile = "SavedGame.txt";
-const char* const kTemporaryFile = "SavedGame.txt.tmp";
 
 // Far beyond any game, and far enough below the integer limit that the days
 // and sales still to come cannot overflow.
@@ -108,7 +107,10 @@ void stepDone(int step)
 // The old file stays as it was unless the new one is complete on disk.
 bool replaceSavedGame(const std::string& text)
 {
-    const int fd = ::open(kTemporaryFile, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (!MakeSavedGameFolder())
+        return false;
+    const std::string temporary = SavedGameTemporaryPath();
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     stepDone(1);
@@ -118,14 +120,15 @@ bool replaceSavedGame(const std::string& text)
     stepDone(3);
     ok = ::close(fd) == 0 && ok;
     stepDone(4);
-    ok = ok && ::rename(kTemporaryFile, kSavedGameFile) == 0;
+    ok = ok && ::rename(temporary.c_str(), SavedGamePath().c_str()) == 0;
     if (!ok) {
-        ::unlink(kTemporaryFile);
+        ::unlink(temporary.c_str());
         return false;
     }
     stepDone(5);
     // So that the rename itself survives a crash.
-    const int folder = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const std::string folderName = SavedGameFolder().empty() ? "." : SavedGameFolder();
+    const int folder = ::open(folderName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     stepDone(6);
     if (folder >= 0) {
         ::fsync(folder);
@@ -251,7 +254,7 @@ bool SaveGame(float headsetBattery, float customerSatisfaction)
 
 void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver)
 {
-    std::FILE* file = std::fopen(kSavedGameFile, "r");
+    std::FILE* file = std::fopen(SavedGamePath().c_str(), "r");
     ValueReader reader(file);
     FieldLoader load(reader);
     TotalStats& total = game.totals;

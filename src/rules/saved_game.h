@@ -1,4 +1,4 @@
-// The saved game: "SavedGame.txt" in the working folder.
+// The saved game: "SavedGame.txt", in the folder of saved_game_folder.h.
 #pragma once
 #include <string>
 
@@ -14,7 +14,7 @@ void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver)
 extern void (*savedGameStepHook)(int step);
 constexpr int kSavedGameSteps = 8;
 
-// True when "SavedGame.txt" can be opened for reading.
+// True when the saved game can be opened for reading.
 bool SavedGameExists();
 
 // A float as the file holds it: the six-digit general form when that reads back

@@ -1,5 +1,6 @@
 // Whether a saved game is there to load.
 #include "rules/saved_game.h"
+#include "rules/saved_game_folder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,8 +9,9 @@ bool SavedGameExists()
 {
     // A folder of that name opens as a stream here, but it holds no saved game.
     std::error_code ignored;
-    if (std::filesystem::is_directory("SavedGame.txt", ignored))
+    const std::string path = SavedGamePath();
+    if (std::filesystem::is_directory(path, ignored))
         return false;
-    std::ifstream file("SavedGame.txt");
+    std::ifstream file(path);
     return file.is_open();
 }

@@ -1,14 +1,13 @@
-// The game's entry: start-up, the paced frame loop, sound, and shut-down.
+// The game's entry: start-up, the paced frame loop, sound, and shut-down; a session
+// may be recorded or played back.
 #include "model/game_state.h"
 #include "model/screen_flags.h"
+#include "session.h"
 #include "shell/frame_loop.h"
 #include "shell/platform.h"
 #include "shell/start_up.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
-
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -23,31 +22,32 @@ bool dayViewsShowing()
 
 int main(int argc, char** argv)
 {
-    bool muted = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--mute") == 0)
-            muted = true;
-        else
-            std::fprintf(stderr, "quorvel: ignoring unknown option %s (the one option is --mute)\n", argv[i]);
-    }
+    SessionOptions options;
+    Session session;
+    if (!ParseSessionOptions(argc, argv, options) || !session.Start(options))
+        return 2;
     if (!StartUp(StartMode::Window))
         return 1;
     presentFrame = SwapGameWindow;
-    InitSound(muted);
+    InitSound(options.mute);
     InitFrameTimer();
     while (!shell.done) {
-        if (PollOneEvent())
+        if (PollOneEvent()) {
+            session.AfterEvent();
             continue;  // a pass that handled an event draws nothing
+        }
+        session.BeforePass();
         const float start = FrameTimeNow();
         const bool drew = FramePass();
         PlayQueuedSounds();
         SetAmbience(dayViewsShowing());
         if (drew)
             WaitUntil(start + 2 * frameDelayTable[frameDelayIndex]);
-        else if (!shell.windowActive)
+        else if (!shell.windowActive && !session.Playing())
             WaitForEvent(50);  // minimised: nothing to draw, so don't spin
     }
     ShutDownSound();
+    const bool finished = session.Finish();
     DestroyGameWindow();
-    return 0;
+    return finished ? 0 : 1;
 }

@@ -1,9 +1,9 @@
 // The platform layer: window, OpenGL context, events and clock, on SDL2.
 #pragma once
 
-// Opens the window with an OpenGL compatibility context and sets up the
-// renderer (pictures from "Images/", else "../Images/"). On failure everything
-// made is released, the message box is shown and false comes back.
+// Opens the window (resizable, full drawable size on high-density displays) with
+// an OpenGL compatibility context and sets up the renderer (StartRenderer). On
+// failure everything made is released, the message box is shown and false comes back.
 bool CreateGameWindow(const char* title, int width, int height, int bits);
 void DestroyGameWindow();
 // Headless runs: SDL's offscreen video driver and no message box windows.
@@ -11,6 +11,11 @@ void UseOffscreenWindow();
 
 // Handles one pending event, if there is one; false when none was waiting.
 bool PollOneEvent();
+// While a recorded game plays, the player's keys and minimise/restore are not
+// handed to the game.
+extern bool playerKeysIgnored;
+// The window's size in screen units (not pixels, on a high-density display).
+void GameWindowSize(int& width, int& height);
 // Blocks until an event arrives or the timeout passes (used while minimised).
 void WaitForEvent(int timeoutMs);
 
@@ -25,5 +30,6 @@ void WaitUntil(float targetMs);
 
 void SwapGameWindow();
 
-// Viewport and projection for a client size (a height of 0 is taken as 1).
+// Viewport and projection for a drawable size (a height of 0 is taken as 1): the
+// game's picture is the largest centred 4:3 rectangle of it.
 void ResizeScene(int width, int height);

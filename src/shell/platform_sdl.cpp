@@ -5,6 +5,8 @@
 #include "render/render_state.h"
 #include "render/text.h"
 #include "render/textures.h"
+#include "render/window_viewport.h"
+#include "shell/frame_pacer.h"
 #include "shell/message_box.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
@@ -13,6 +15,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL.h>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -30,6 +34,28 @@ struct FrameTimer {
     uint64_t start = 0;
 };
 FrameTimer frameTimer;
+FramePacer framePacer;
+
+// On a high-density display the drawable has more pixels than the window has points.
+void resizeToDrawable()
+{
+    int width = 0, height = 0;
+    SDL_GL_GetDrawableSize(resources.window, &width, &height);
+    ResizeScene(width, height);
+}
+
+// F11 or Alt+Enter: the game never sees these keys.
+bool isFullScreenToggle(const SDL_KeyboardEvent& key)
+{
+    return key.keysym.sym == SDLK_F11 ||
+           ((key.keysym.mod & KMOD_ALT) && (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER));
+}
+
+void toggleFullScreen()
+{
+    const bool full = (SDL_GetWindowFlags(resources.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+    SDL_SetWindowFullscreen(resources.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
 
 void failCreation(const char* message)
 {
@@ -65,7 +91,9 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
 
-    resources.window = SDL_CreateWindow(title, 0, 0, width, height, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
+    resources.window = SDL_CreateWindow(title, 0, 0, width, height,
+                                        SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN | SDL_WINDOW_RESIZABLE |
+                                            SDL_WINDOW_ALLOW_HIGHDPI);
     if (resources.window == nullptr) {
         failCreation("Window Creation Error.");
         return false;
@@ -82,7 +110,7 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
     SDL_GL_SetSwapInterval(0);  // the frame loop paces itself
     SDL_RaiseWindow(resources.window);
 
-    ResizeScene(width, height);
+    resizeToDrawable();
     if (!StartRenderer()) {
         failCreation("Initialization Failed.");
         return false;
@@ -153,6 +181,13 @@ bool PollOneEvent()
                 ToggleSound();
             break;
         }
+        if (isFullScreenToggle(event.key)) {
+            if (event.key.repeat == 0)
+                toggleFullScreen();
+            break;
+        }
+        if (playerKeysIgnored)
+            break;
         // Keys pressed with Alt, and F10, are system keys: not recorded.
         if ((event.key.keysym.mod & KMOD_ALT) || event.key.keysym.sym == SDLK_F10)
             break;
@@ -162,6 +197,8 @@ bool PollOneEvent()
         break;
     }
     case SDL_KEYUP: {
+        if (playerKeysIgnored)
+            break;
         // Releases are always recorded, so that no key stays down for ever.
         int code = VirtualKeyFromSdl(event.key.keysym.sym, event.key.keysym.scancode);
         if (code >= 0)
@@ -170,10 +207,17 @@ bool PollOneEvent()
     }
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
-        case SDL_WINDOWEVENT_MINIMIZED: shell.windowActive = false; break;
+        // While a recording plays, its own minimise and restore decide.
+        case SDL_WINDOWEVENT_MINIMIZED:
+            if (!playerKeysIgnored)
+                shell.windowActive = false;
+            break;
         case SDL_WINDOWEVENT_RESTORED:
-        case SDL_WINDOWEVENT_MAXIMIZED: shell.windowActive = true; break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: ResizeScene(event.window.data1, event.window.data2); break;
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            if (!playerKeysIgnored)
+                shell.windowActive = true;
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED: resizeToDrawable(); break;
         default: break;
         }
         break;
@@ -181,6 +225,15 @@ bool PollOneEvent()
         break;
     }
     return true;
+}
+
+bool playerKeysIgnored = false;
+
+void GameWindowSize(int& width, int& height)
+{
+    width = height = 0;
+    if (resources.window != nullptr)
+        SDL_GetWindowSize(resources.window, &width, &height);
 }
 
 void WaitForEvent(int timeoutMs)
@@ -213,13 +266,17 @@ float FrameTimeNow()
 
 void WaitUntil(float targetMs)
 {
-    // Sleep through most of the wait, then spin for the last stretch.
+    // Sleep until the learned margin before the deadline, then spin to it.
     for (;;) {
-        float left = targetMs - FrameTimeNow();
+        const float now = FrameTimeNow();
+        const float left = targetMs - now;
         if (left <= 0.0f)
             return;
-        if (left > 2.0f)
-            SDL_Delay(static_cast<Uint32>(left - 1.5f));
+        const float sleepMs = left - framePacer.SpinMargin();
+        if (sleepMs > 0.05f) {
+            std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int>(sleepMs * 1000.0f)));
+            framePacer.RecordSleep(sleepMs, FrameTimeNow() - now);
+        }
     }
 }
 
@@ -235,10 +292,11 @@ void ResizeScene(int width, int height)
         height = 1;
     if (!renderState.useGL)
         return;
-    glViewport(0, 0, width, height);
+    // The picture keeps its 4:3 in any window (text is laid out for 640 x 480).
+    SetPictureViewport(width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.1, 100.0);
+    gluPerspective(45.0, 4.0 / 3.0, 0.1, 100.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

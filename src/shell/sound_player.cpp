@@ -2,6 +2,7 @@
 #include "shell/sound_player.h"
 
 #include "model/sound_events.h"
+#include "render/picture_folders.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -28,9 +29,12 @@ struct SoundPlayer {  // program lifetime
 };
 SoundPlayer player;
 
-// The folder beside the pictures: "Sounds/" when it is here, else "../Sounds/".
+// The folder beside the pictures: "Sounds/" when it is here, else "../Sounds/"; an
+// installed game's in its data folder.
 std::string soundFolder()
 {
+    if (pictureFolderUsed == 3)
+        return DataFolder(3, "Sounds");
     const std::string probe = std::string("Sounds/") + soundTable[0].name + ".wav";
     if (SDL_RWops* file = SDL_RWFromFile(probe.c_str(), "rb")) {
         SDL_RWclose(file);

@@ -1,11 +1,14 @@
 // The start-up shared by the game, the replay tool and the benchmarks.
 #include "shell/start_up.h"
 
+#include "render/picture_folders.h"
 #include "render/render_state.h"
 #include "render/textures.h"
+#include "rules/saved_game_folder.h"
 #include "shell/message_box.h"
 #include "shell/platform.h"
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,14 +25,7 @@ bool initRendererFrom(int folderChoice)
     return loaded;
 }
 
-}  // namespace
-
-bool StartRenderer()
-{
-    return initRendererFrom(1) || initRendererFrom(2);
-}
-
-bool StartUp(StartMode mode)
+bool startWindowOrNone(StartMode mode)
 {
     renderState.useGL = mode != StartMode::NoGL;
     if (mode == StartMode::Window)
@@ -44,5 +40,35 @@ bool StartUp(StartMode mode)
         ShowMessageBox("Initialization Failed.", "ERROR", MessageIcon::Exclamation);
         return false;
     }
+    return true;
+}
+
+}  // namespace
+
+bool StartRenderer()
+{
+    return initRendererFrom(1) || initRendererFrom(2) || initRendererFrom(3);
+}
+
+std::string PlayerDataFolder()
+{
+    // Worked out here rather than asked of SDL, which would make the folder at once.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && dataHome[0] == '/')
+        return std::string(dataHome) + "/quorvel/";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0')
+        return "";
+    return std::string(home) + "/.local/share/quorvel/";
+}
+
+bool StartUp(StartMode mode)
+{
+    if (!startWindowOrNone(mode))
+        return false;
+    // A game run from its build or unpacked folder keeps its saved game beside its
+    // pictures; an installed one keeps it in the player's own data folder.
+    if (pictureFolderUsed == 3)
+        SetSavedGameFolder(PlayerDataFolder());
     return true;
 }

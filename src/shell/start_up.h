@@ -1,5 +1,6 @@
 // The start-up shared by the game, the replay tool and the benchmarks.
 #pragma once
+#include <string>
 
 enum class StartMode {
     Window,     // the game's own window
@@ -8,8 +9,14 @@ enum class StartMode {
 };
 
 // The window (or none) at 800 x 600 and the renderer, with the pictures from
-// "Images/", else "../Images/". A failure is shown in a message box; false then.
+// "Images/", else "../Images/", else the installed data folder; an installed game
+// keeps its saved game in PlayerDataFolder(). A failure is shown in a message box;
+// false then.
 bool StartUp(StartMode mode);
 // The renderer's set-up as the window does it, showing each picture that could
-// not be read. False when no picture loaded from either folder.
+// not be read. False when no picture loaded from any folder.
 bool StartRenderer();
+
+// The player's data folder for the game, as SDL's preference path names it:
+// $XDG_DATA_HOME/quorvel/, else ~/.local/share/quorvel/ ("" without a home).
+std::string PlayerDataFolder();

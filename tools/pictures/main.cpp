@@ -1,5 +1,7 @@
 // quorvel-pictures: draws every picture of the game into the folder given as the
-// first argument (the build's Images/). The same bytes come out on every run.
+// first argument (the build's Images/), or with --icons the application icon.
+// The same bytes come out on every run.
+#include "icon.h"
 #include "pictures.h"
 #include "typefaces.h"
 
@@ -28,7 +30,7 @@ Picture MakePicture(const PictureJob& job)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: quorvel-pictures FOLDER [FILE...]\n");
+        std::fprintf(stderr, "usage: quorvel-pictures FOLDER [FILE...] | --icons FOLDER\n");
         return 2;
     }
     // Canvases and resampled pictures are large and short-lived: keep freed memory
@@ -36,6 +38,8 @@ int main(int argc, char** argv)
     // it in again (this halves the running time).
     mallopt(M_MMAP_THRESHOLD, 256 << 20);
     mallopt(M_TRIM_THRESHOLD, 512 << 20);
+    if (std::strcmp(argv[1], "--icons") == 0 && argc == 3)
+        return OpenTypefaces() && WriteIcons(argv[2]) ? 0 : 1;
     const std::filesystem::path folder = argv[1];
     std::error_code error;
     std::filesystem::create_directories(folder, error);

@@ -47,7 +47,9 @@ public:
         case Command::Kind::Minimize: shell.windowActive = false; break;
         case Command::Kind::Restore: shell.windowActive = true; break;
         case Command::Kind::Close: shell.done = true; break;
-        case Command::Kind::Resize: ResizeScene(c.width, c.height); break;
+        // The picture is the same in a window of any size (scaled, with bars):
+        // the offscreen window keeps drawing it at 800 x 600 for shot.
+        case Command::Kind::Resize: break;
         case Command::Kind::Dump: printJson(DumpState(frame_)); break;
         case Command::Kind::Draws: printJson(DumpDraws()); break;
         case Command::Kind::Sounds: printJson(DumpSounds()); break;

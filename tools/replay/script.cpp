@@ -7,15 +7,33 @@
 #include <map>
 #include <sstream>
 
+namespace {
+
+const std::map<std::string, int> kNamedKeys = {
+    {"BACKSPACE", Key::Backspace}, {"TAB", Key::Tab},   {"ENTER", Key::Enter},
+    {"SHIFT", Key::Shift},         {"ESCAPE", Key::Escape}, {"SPACE", Key::Space},
+    {"PAGEUP", Key::PageUp},       {"PAGEDOWN", Key::PageDown}, {"END", Key::End},
+    {"HOME", Key::Home},           {"LEFT", Key::Left},  {"UP", Key::Up},
+    {"RIGHT", Key::Right},         {"DOWN", Key::Down},  {"DELETE", Key::Delete},
+};
+
+}  // namespace
+
+std::string KeyNameFromCode(int code)
+{
+    if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+        return std::string(1, static_cast<char>(code));
+    if (code >= Key::Keypad0 && code <= Key::Keypad0 + 9)
+        return "KP" + std::to_string(code - Key::Keypad0);
+    for (const auto& [name, named] : kNamedKeys)
+        if (named == code)
+            return name;
+    return "VK" + std::to_string(code);
+}
+
 int KeyCodeFromName(const std::string& name)
 {
-    static const std::map<std::string, int> named = {
-        {"BACKSPACE", Key::Backspace}, {"TAB", Key::Tab},   {"ENTER", Key::Enter},
-        {"SHIFT", Key::Shift},         {"ESCAPE", Key::Escape}, {"SPACE", Key::Space},
-        {"PAGEUP", Key::PageUp},       {"PAGEDOWN", Key::PageDown}, {"END", Key::End},
-        {"HOME", Key::Home},           {"LEFT", Key::Left},  {"UP", Key::Up},
-        {"RIGHT", Key::Right},         {"DOWN", Key::Down},  {"DELETE", Key::Delete},
-    };
+    const std::map<std::string, int>& named = kNamedKeys;
     if (name.size() == 1) {
         char c = name[0];
         if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))

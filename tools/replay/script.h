@@ -18,3 +18,5 @@ bool ParseLine(const std::string& line, std::vector<Command>& out, std::string& 
 
 // The code of a key name ("A", "ENTER", "KP3", "VK13"), or -1.
 int KeyCodeFromName(const std::string& name);
+// The name a script uses for a key code: the inverse of KeyCodeFromName.
+std::string KeyNameFromCode(int code);

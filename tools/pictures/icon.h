@@ -1,0 +1,7 @@
+// The application icon for the desktop's icon theme.
+#pragma once
+#include <filesystem>
+
+// Writes hicolor/SIZExSIZE/apps/quorvel.png at 48, 128 and 256 pixels under the
+// folder; false when a file cannot be written.
+bool WriteIcons(const std::filesystem::path& folder);

@@ -1,0 +1,198 @@
+// Recording and playing back sessions of the game.
+#include "session.h"
+
+#include "dump.h"
+#include "shell/platform.h"
+#include "shell/shell_state.h"
+
+#include <cstring>
+#include <fstream>
+
+namespace {
+
+bool readRecording(const std::string& path, std::vector<Command>& commands)
+{
+    std::ifstream file(path);
+    if (!file) {
+        std::fprintf(stderr, "quorvel: cannot read %s\n", path.c_str());
+        return false;
+    }
+    std::string line, error;
+    for (int lineNumber = 1; std::getline(file, line); ++lineNumber) {
+        if (!ParseLine(line, commands, error)) {
+            std::fprintf(stderr, "quorvel: %s: line %d: %s\n", path.c_str(), lineNumber, error.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseSessionOptions(int argc, char** argv, SessionOptions& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--mute") == 0) {
+            options.mute = true;
+            continue;
+        }
+        std::string* target = nullptr;
+        if (std::strcmp(argv[i], "--record") == 0)
+            target = &options.recordPath;
+        else if (std::strcmp(argv[i], "--play") == 0)
+            target = &options.playPath;
+        else if (std::strcmp(argv[i], "--dump-at-exit") == 0)
+            target = &options.dumpAtExitPath;
+        if (target == nullptr) {
+            std::fprintf(stderr, "quorvel: ignoring unknown option %s\n", argv[i]);
+            continue;
+        }
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+            std::fprintf(stderr, "usage: quorvel [--mute] [--record FILE] [--play FILE] [--dump-at-exit FILE]\n");
+            return false;
+        }
+        *target = argv[++i];
+    }
+    return true;
+}
+
+Session::~Session()
+{
+    if (record_ != nullptr)
+        std::fclose(record_);
+}
+
+bool Session::Start(const SessionOptions& options)
+{
+    options_ = options;
+    if (!options.playPath.empty()) {
+        if (!readRecording(options.playPath, playback_))
+            return false;
+        playing_ = true;
+        playerKeysIgnored = true;
+    }
+    if (!options.recordPath.empty()) {
+        record_ = std::fopen(options.recordPath.c_str(), "w");
+        if (record_ == nullptr) {
+            std::fprintf(stderr, "quorvel: cannot write %s\n", options.recordPath.c_str());
+            return false;
+        }
+        std::fprintf(record_, "# A game of Quorvel, recorded; quorvel-replay plays it back.\n");
+    }
+    return true;
+}
+
+void Session::writeFrames()
+{
+    if (pendingFrames_ > 0)
+        std::fprintf(record_, "frames %lld\n", pendingFrames_);
+    pendingFrames_ = 0;
+}
+
+// Writes what changed since the last look: key changes, minimise and restore,
+// a new window size.
+void Session::syncRecording()
+{
+    if (record_ == nullptr)
+        return;
+    auto line = [this](const std::string& text) {
+        writeFrames();
+        std::fprintf(record_, "%s\n", text.c_str());
+    };
+    for (int code = 0; code < 256; ++code)
+        if (keys[code] != recordedKeys_[code]) {
+            recordedKeys_[code] = keys[code];
+            line((keys[code] ? "down " : "up ") + KeyNameFromCode(code));
+        }
+    if (shell.windowActive != recordedActive_) {
+        recordedActive_ = shell.windowActive;
+        line(shell.windowActive ? "restore" : "minimize");
+    }
+    int width = 0, height = 0;
+    GameWindowSize(width, height);
+    if (width > 0 && height > 0 && (width != recordedWidth_ || height != recordedHeight_)) {
+        recordedWidth_ = width;
+        recordedHeight_ = height;
+        line("resize " + std::to_string(width) + " " + std::to_string(height));
+    }
+    std::fflush(record_);
+}
+
+void Session::AfterEvent()
+{
+    syncRecording();
+    // Done after an event is the window's close; the closing screen ends the
+    // loop by itself in a frame.
+    if (record_ != nullptr && shell.done) {
+        writeFrames();
+        std::fprintf(record_, "close\n");
+    }
+}
+
+void Session::applyRecorded(const Command& c)
+{
+    switch (c.kind) {
+    case Command::Kind::Down:
+        for (int k : c.keys) keys[k] = true;
+        break;
+    case Command::Kind::Up:
+        for (int k : c.keys) keys[k] = false;
+        break;
+    case Command::Kind::Frames: framesLeft_ = c.count; break;
+    case Command::Kind::Press: {
+        // Down, a frame, up, a frame: the rest waits for the frame to pass.
+        for (int k : c.keys) keys[k] = true;
+        framesLeft_ = 1;
+        Command up = c, frame = c;
+        up.kind = Command::Kind::Up;
+        frame.kind = Command::Kind::Frames;
+        frame.count = 1;
+        playback_.insert(playback_.begin() + static_cast<long>(next_), {up, frame});
+        break;
+    }
+    case Command::Kind::Minimize: shell.windowActive = false; break;
+    case Command::Kind::Restore: shell.windowActive = true; break;
+    case Command::Kind::Close: next_ = playback_.size(); break;  // the player carries on instead
+    default: break;  // the window keeps the player's size; dumps and shots are the replay tool's
+    }
+}
+
+void Session::BeforePass()
+{
+    if (playing_) {
+        while (framesLeft_ == 0 && next_ < playback_.size())
+            applyRecorded(playback_[next_++]);
+        if (framesLeft_ > 0) {
+            --framesLeft_;
+        } else {
+            // The recording is over: the player takes over, with no key held.
+            playing_ = false;
+            playerKeysIgnored = false;
+            std::memset(keys, 0, sizeof keys);
+            shell.windowActive = true;
+        }
+    }
+    syncRecording();
+    ++passes_;
+    if (record_ != nullptr)
+        ++pendingFrames_;
+}
+
+bool Session::Finish()
+{
+    if (record_ != nullptr) {
+        syncRecording();
+        writeFrames();
+        std::fclose(record_);
+        record_ = nullptr;
+    }
+    if (options_.dumpAtExitPath.empty())
+        return true;
+    std::ofstream file(options_.dumpAtExitPath);
+    file << DumpState(passes_).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    if (!file) {
+        std::fprintf(stderr, "quorvel: cannot write %s\n", options_.dumpAtExitPath.c_str());
+        return false;
+    }
+    return true;
+}
