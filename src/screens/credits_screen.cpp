@@ -26,9 +26,9 @@ struct CreditLine {
 };
 
 constexpr CreditLine kLines[] = {
-    {360, "Graphics,Programming, & UML Diagrams", "Mira Okafor"},
-    {290, "Programming & UML Diagrams", "Jonas Lindqvist"},
-    {210, "Programming & UML Diagrams", "Priya Raman"},
+    {360, "Graphics,Programming, & UML Diagrams", "The Quorvel team"},
+    {290, "Programming & UML Diagrams", "SDL2, OpenGL, GLU"},
+    {210, "Programming & UML Diagrams", "FreeType, HarfBuzz"},
     {140, "Graphics: Tibor, Ansel, customers, bags", "DejaVu, Noto fonts"},
     {70, "Special Thanks", "You, for playing!"},
 };
