@@ -9,7 +9,6 @@
 #include "render/textures.h"
 #include "shell/frame_loop.h"
 #include "shell/message_box.h"
-#include "shell/platform.h"
 #include "shell/shell_state.h"
 #include "shell/start_up.h"
 
