@@ -67,8 +67,10 @@ bool StartUp(StartMode mode)
     if (!startWindowOrNone(mode))
         return false;
     // A game run from its build or unpacked folder keeps its saved game beside its
-    // pictures; an installed one keeps it in the player's own data folder.
-    if (pictureFolderUsed == 3)
+    // pictures; an installed one keeps it in the player's own data folder. The tools
+    // always keep theirs in the working folder: a script that saves must never
+    // overwrite the player's game.
+    if (mode == StartMode::Window && pictureFolderUsed == 3)
         SetSavedGameFolder(PlayerDataFolder());
     return true;
 }

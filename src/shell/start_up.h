@@ -9,8 +9,9 @@ enum class StartMode {
 };
 
 // The window (or none) at 800 x 600 and the renderer, with the pictures from
-// "Images/", else "../Images/", else the installed data folder; an installed game
-// keeps its saved game in PlayerDataFolder(). A failure is shown in a message box;
+// "Images/", else "../Images/", else the installed data folder; the installed game
+// (in its own window) keeps its saved game in PlayerDataFolder(), the tools in the
+// working folder. A failure is shown in a message box;
 // false then.
 bool StartUp(StartMode mode);
 // The renderer's set-up as the window does it, showing each picture that could
