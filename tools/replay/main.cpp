@@ -1,5 +1,6 @@
 // quorvel-replay: runs the game's own frame pass against a script of key
 // changes and window events, headless, and prints the state and the draws.
+#include "condition.h"
 #include "dump.h"
 #include "script.h"
 #include "shot.h"
@@ -51,6 +52,14 @@ public:
         case Command::Kind::Dump: printJson(DumpState(frame_)); break;
         case Command::Kind::Draws: printJson(DumpDraws()); break;
         case Command::Kind::Shot: return WriteShot(c.file, error);
+        case Command::Kind::Until: return runUntil(c.condition, c.count, error);
+        case Command::Kind::Expect: {
+            const nlohmann::json value = ConditionValue(c.condition, frame_);
+            if (ConditionHolds(c.condition, value))
+                return true;
+            error = "expected " + c.condition.text + ", found " + value.dump();
+            return false;
+        }
         }
         return true;
     }
@@ -68,6 +77,20 @@ private:
             FramePass();
             ++frame_;
         }
+    }
+
+    // Frame passes until the condition holds (none when it already does).
+    bool runUntil(const Condition& condition, long long limit, std::string& error)
+    {
+        for (long long run = 0; !ConditionHolds(condition, ConditionValue(condition, frame_)); ++run) {
+            if (run == limit || shell.done) {
+                error = "until " + condition.text + ": still " + ConditionValue(condition, frame_).dump() +
+                        " after " + std::to_string(run) + " frames";
+                return false;
+            }
+            runFrames(1);
+        }
+        return true;
     }
 
     long long frame_ = 0;
