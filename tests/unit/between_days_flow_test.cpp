@@ -56,22 +56,6 @@ float bonusFor(int wasted, int customers, float accuracy, float speed, float& sa
 
 }  // namespace
 
-TEST_F(BetweenDaysFlow, SatisfactionBonusExamples)
-{
-    float satisfaction = 95.0f;
-    EXPECT_EQ(bonusFor(0, 26, 96.0f, 20.0f, satisfaction), 10.0f);  // p = 100
-    EXPECT_EQ(satisfaction, 100.0f);
-
-    satisfaction = 40.0f;
-    EXPECT_EQ(bonusFor(1, 21, 80.0f, 25.0f, satisfaction), 5.0f);  // p = 15 + 8 + 6 + 30 = 59
-    EXPECT_EQ(satisfaction, 45.0f);
-
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    satisfaction = 60.0f;
-    EXPECT_EQ(bonusFor(3, 12, nan, nan, satisfaction), 0.0f);  // p = 5 + 2
-    EXPECT_EQ(satisfaction, 60.0f);
-}
-
 TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
 {
     float s = 0.0f;
@@ -111,23 +95,6 @@ TEST_F(BetweenDaysFlow, EachEnterMovesOneStage)
     EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
 }
 
-TEST_F(BetweenDaysFlow, ShopPricesByLevel)
-{
-    const float expected[4][6] = {
-        {125.0f, 180.0f, 250.0f, 375.0f, 525.0f, 0.0f},
-        {160.0f, 215.0f, 280.0f, 400.0f, 550.0f, 0.0f},
-        {180.0f, 230.0f, 310.0f, 435.0f, 600.0f, 0.0f},
-        {220.0f, 300.0f, 410.0f, 550.0f, 700.0f, 0.0f},
-    };
-    for (int level = 0; level <= 5; ++level) {
-        game.upgradeLevels = UpgradeLevels{level, level, level, level, 1};
-        for (int kind = 0; kind < 4; ++kind)
-            EXPECT_EQ(upgradePrice(kind, game.upgradeLevels), expected[kind][level]) << kind << " " << level;
-    }
-    game.upgradeLevels.drinks = 7;  // only from a damaged state; never indexes past the table
-    EXPECT_EQ(upgradePrice(UpgradeKind::Drinks, game.upgradeLevels), 0.0f);
-}
-
 TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
 {
     inShop(1, 125.0f);
@@ -154,92 +121,6 @@ TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
     press(kEnter);
     EXPECT_EQ(game.upgradeLevels.sides, 1);
     EXPECT_EQ(game.totals.funds, 0.0f);
-}
-
-TEST_F(BetweenDaysFlow, BuyingABattery)
-{
-    inShop(4, 50.0f);
-    game.headsetBattery = 99.9f;
-    press(kEnter);
-    EXPECT_EQ(game.headsetBattery, 100.0f);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-
-    game.totals.funds = 200.0f;
-    press(kEnter);  // a full battery cannot be bought again
-    EXPECT_EQ(game.totals.funds, 200.0f);
-
-    game.headsetBattery = 10.0f;
-    game.totals.funds = 49.99f;
-    press(kEnter);
-    EXPECT_EQ(game.headsetBattery, 10.0f);
-    EXPECT_EQ(game.totals.funds, 49.99f);
-}
-
-TEST_F(BetweenDaysFlow, ShopCursorMovesOnItsGrid)
-{
-    inShop(1, 0.0f);
-    int& cursor = game.upgradeLevels.shopCursor;
-    press(kUp);
-    EXPECT_EQ(cursor, 1);
-    press(kLeft);
-    EXPECT_EQ(cursor, 1);
-    press(kRight);
-    press(kRight);
-    EXPECT_EQ(cursor, 3);
-    press(kRight);
-    EXPECT_EQ(cursor, 3);
-    press(kDown);
-    EXPECT_EQ(cursor, 6);
-    press(kDown);
-    EXPECT_EQ(cursor, 6);
-    press(kLeft);
-    EXPECT_EQ(cursor, 5);
-    press(kUp);
-    EXPECT_EQ(cursor, 2);
-
-    for (int d = 1; d <= 6; ++d) {
-        press('0' + d);
-        EXPECT_EQ(cursor, d);
-        press(kKeypadOne + (6 - d));
-        EXPECT_EQ(cursor, 6 - d + 1);
-    }
-    press('7');
-    EXPECT_EQ(cursor, 1);
-
-    // A held digit acts once: an arrow after it is not undone.
-    keys['4'] = true;
-    frame();
-    EXPECT_EQ(cursor, 4);
-    press(kRight);
-    EXPECT_EQ(cursor, 5);
-    keys['4'] = false;
-    frame();
-    EXPECT_EQ(cursor, 5);
-}
-
-TEST_F(BetweenDaysFlow, SaveAndExitOnlyFromTheLastSlot)
-{
-    inShop(5, 0.0f);
-    keys['S'] = true;
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
-    EXPECT_FALSE(game.saveRequested);
-    // Still held when the cursor arrives on slot 6: it acts there.
-    press(kRight);
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 3);
-    EXPECT_TRUE(game.saveRequested);
-    keys['S'] = false;
-
-    game.saveRequested = false;
-    game.betweenDaysStage = BetweenDaysStage{2};
-    frame();
-    press('X');
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 4);
-
-    game.betweenDaysStage = BetweenDaysStage{2};
-    game.upgradeLevels.shopCursor = 1;
-    press('X');
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
 }
 
 TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)

@@ -126,18 +126,6 @@ TEST(BmpReader, PalettedPicturesOfEveryDepth)
     EXPECT_EQ(rgb(image, 8, 0), (std::vector<uint8_t>{255, 255, 255}));
 }
 
-TEST(BmpReader, TopDownPicturesAreKeptBottomRowFirst)
-{
-    BmpSpec s;
-    s.width = 1;
-    s.height = -2;
-    s.rows = {1, 1, 1, 0, 9, 9, 9, 0};  // top row stored first
-    ImageRecord image;
-    ASSERT_EQ(decode(makeBmp(s), image), "");
-    EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{9, 9, 9}));
-}
-
 TEST(BmpReader, DamagedFilesAreRefusedWithTheirMessage)
 {
     ImageRecord image;
@@ -190,41 +178,4 @@ TEST(BmpReader, DamagedFilesAreRefusedWithTheirMessage)
     EXPECT_EQ(decode(makeBmp(paletteCutOff), image), "Image file conversion error.");
 
     EXPECT_TRUE(image.pixels.empty());  // nothing was ever taken from a refused file
-}
-
-TEST(BmpReader, FilesGiveOneFailureEachAndMissingFilesNone)
-{
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "quorvel-bmp-test";
-    fs::create_directories(dir);
-    std::string failure = "stale";
-
-    EXPECT_EQ(LoadBitmapFile((dir / "missing.bmp").c_str(), failure), nullptr);
-    EXPECT_EQ(failure, "");  // a missing picture is silent
-    EXPECT_EQ(LoadBitmapFile(nullptr, failure), nullptr);
-    EXPECT_EQ(failure, "");
-
-    std::ofstream((dir / "empty.bmp").string());
-    EXPECT_EQ(LoadBitmapFile((dir / "empty.bmp").c_str(), failure), nullptr);
-    EXPECT_EQ(failure, "Failed to open DIB file " + (dir / "empty.bmp").string() + ".\n");
-
-    BmpSpec s;
-    s.headerSize = 64;
-    s.rows.assign(8, 0);
-    std::vector<uint8_t> bytes = makeBmp(s);
-    std::ofstream((dir / "other.bmp").string(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    EXPECT_EQ(LoadBitmapFile((dir / "other.bmp").c_str(), failure), nullptr);
-    EXPECT_EQ(failure, "Unknown DIB file format.");
-
-    BmpSpec good;
-    good.rows.assign(16, 100);
-    bytes = makeBmp(good);
-    std::ofstream((dir / "good.bmp").string(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    auto image = LoadBitmapFile((dir / "good.bmp").c_str(), failure);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->width, 2);
-    EXPECT_EQ(failure, "");
-    fs::remove_all(dir);
 }

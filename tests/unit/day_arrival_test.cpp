@@ -76,28 +76,6 @@ TEST_F(Arrival, AWaitingCarDrainsSatisfactionDownToZeroWithoutADraw)
     EXPECT_EQ(rngState, 1u);
 }
 
-TEST_F(Arrival, GarblingKeepsTheLengthAndDrawsOncePerCharacter)
-{
-    EXPECT_EQ(garbleText(100.0f, "Cheese Sticks"), "Cheese Sticks");
-    EXPECT_EQ(garbleText(83.34f, "Megaburger"), "Megaburger");  // 100.008 reaches every draw
-    EXPECT_EQ(garbleText(0.0f, "Coke"), "    ");
-    EXPECT_EQ(garbleText(50.0f, ""), "");
-    EXPECT_EQ(garbleText(50.0f, nullptr), "");
-
-    rngState = 1;
-    garbleText(10.0f, "Onion Rings");
-    const uint32_t after = rngState;
-    rngState = 1;
-    for (int i = 0; i < 11; ++i)
-        randomOutput();
-    EXPECT_EQ(after, rngState);
-
-    const std::string many(20000, 'x');
-    const std::string heard = garbleText(50.0f, many.c_str());
-    const double kept = static_cast<double>(std::count(heard.begin(), heard.end(), 'x')) / many.size();
-    EXPECT_NEAR(kept, 0.60, 0.02);
-}
-
 TEST_F(Arrival, OrdersFollowTheDaysMenuAndSize)
 {
     std::set<std::string> dayOneItems;
@@ -134,25 +112,4 @@ TEST_F(Arrival, OrdersFollowTheDaysMenuAndSize)
     }
     EXPECT_EQ(dayNineItems.size(), 15u);
     EXPECT_NEAR(tens, 200, 50);  // 2 in 11
-}
-
-TEST_F(Arrival, TheSpokenOrderShowsForSixHundredFramesOfTheViews)
-{
-    drawLog.enabled = true;
-    takeOrder(100.0f);
-    day.framesSinceOrder = 0;
-    countSpokenOrderFrame(day);
-    EXPECT_TRUE(drawLog.records.empty());
-    DrawSpokenOrder(day);
-    countSpokenOrderFrame(day);
-    ASSERT_EQ(drawLog.records.size(), static_cast<size_t>(day.customerQueue.back().count));
-    EXPECT_EQ(drawLog.records[0].x, 350);
-    EXPECT_EQ(drawLog.records[0].y, 420);
-    EXPECT_EQ(day.framesSinceOrder, 2);
-    day.framesSinceOrder = 600;
-    drawLog.records.clear();
-    DrawSpokenOrder(day);
-    countSpokenOrderFrame(day);
-    EXPECT_TRUE(drawLog.records.empty());
-    EXPECT_EQ(day.framesSinceOrder, 600);
 }

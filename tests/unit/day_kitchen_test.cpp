@@ -67,21 +67,6 @@ TEST_F(Kitchen, OnlyTheFirstFiveJobsCook)
     EXPECT_GT(day.kitchenQueue[4].progress, 0.0f);
 }
 
-TEST_F(Kitchen, AFinishedJobChangesColourEveryEleventhFrame)
-{
-    queueCookJob(kCoke);
-    day.kitchenQueue[0].progress = 100.0f;
-    const float first = day.kitchenQueue[0].red;
-    for (int i = 0; i < 10; ++i)
-        cookingDisplayTimers();
-    EXPECT_EQ(day.kitchenQueue[0].colourTimer, 10);
-    EXPECT_EQ(day.kitchenQueue[0].red, first);
-    const uint32_t before = rngState;
-    cookingDisplayTimers();
-    EXPECT_EQ(day.kitchenQueue[0].colourTimer, 0);
-    EXPECT_NE(rngState, before);
-}
-
 TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)
 {
     AddCustomer({kHamburger, kHamburger});

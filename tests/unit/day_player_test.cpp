@@ -10,6 +10,9 @@
 #include "support/day_state.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
 #include <cstring>
 #include <deque>
 #include <random>
@@ -257,22 +260,20 @@ void CheckRules(int frame)
 }  // namespace
 
 namespace {
-class PlayedDays : public FreshGame {};
-}  // namespace
-
-TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
-{
-    Tally tally;
-    for (unsigned seed : {11u, 12u, 13u}) {
+class PlayedDays : public FreshGame {
+protected:
+    // Plays the frames with the seed's player, checking the rules every frame.
+    void play(unsigned seed, long frames, Tally& tally)
+    {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Reset();
         screenFlags.titleMenuActive = false;
-        if (seed == 12)
+        if (seed % 2 == 0)
             program.gameOptions = Option::FiveMinuteDays;  // and no slides
         Player player(seed);
         bool keys[256] = {};
         const int startDay = day.stats.dayNumber;
-        for (int frame = 0; frame < 100000; ++frame) {
+        for (long frame = 0; frame < frames; ++frame) {
             player.ExpandMarker();
             std::memset(keys, 0, sizeof keys);
             for (int k : player.NextKeys())
@@ -283,7 +284,7 @@ TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
             const int wrongBefore = day.framesSinceWrongBag;
             const int ordersBefore = day.stats.ordersServed;
             InGameController(keys);
-            CheckRules(frame);
+            CheckRules(static_cast<int>(frame));
             if (HasFailure())
                 return;
             if (day.framesSinceWrongBag == 0 && wrongBefore != 0)
@@ -296,8 +297,33 @@ TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
         tally.orders += game.totals.customers + day.stats.customers;
         tally.served += game.totals.ordersServed + day.stats.ordersServed;
     }
+};
+}  // namespace
+
+TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
+{
+    Tally tally;
+    for (unsigned seed : {11u, 12u, 13u})
+        play(seed, 100000, tally);
     EXPECT_GE(tally.days, 6);
     EXPECT_GE(tally.served, 50);
     EXPECT_GE(tally.wrongCars, 1);
     EXPECT_GE(tally.wavedOn, 1);
+}
+
+// Long runs for scripts/storms.sh, skipped unless QUORVEL_STORM_FRAMES is set:
+// that many frames on each seed of QUORVEL_STORM_SEEDS (blank-separated).
+class DayRandomKeys : public PlayedDays {};
+TEST_F(DayRandomKeys, LongStorms)
+{
+    const char* frames = std::getenv("QUORVEL_STORM_FRAMES");
+    if (frames == nullptr)
+        GTEST_SKIP() << "QUORVEL_STORM_FRAMES is not set";
+    const char* seeds = std::getenv("QUORVEL_STORM_SEEDS");
+    std::istringstream seedList(seeds != nullptr ? seeds : "11 12 13");
+    for (unsigned seed; seedList >> seed && !HasFailure();) {
+        Tally tally;
+        play(seed, std::atol(frames), tally);
+        std::printf("storm seed %u: %s frames, %d days, %d orders served\n", seed, frames, tally.days, tally.served);
+    }
 }

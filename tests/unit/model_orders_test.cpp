@@ -42,80 +42,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Orders, KeyingAddsLinesAndBackspaceTakesTheLastAway)
-{
-    NewCustomer({1, 6, 10});
-    for (int item : {1, 6, 10})
-        addToReceipt(makeOrderItem(item));
-    ASSERT_NE(day.currentReceipt, nullptr);
-    Receipt& r = *day.currentReceipt;
-    EXPECT_EQ(r.count, 3);
-    EXPECT_FLOAT_EQ(r.total, 5.20f);
-    EXPECT_EQ(r.orderNumber, 1);
-    EXPECT_EQ(r.timeTaken.hours, 6.0f);
-    EXPECT_TRUE(r.timeTaken.am);
-
-    removeLastLine(r);
-    EXPECT_EQ(r.count, 2);
-    EXPECT_FLOAT_EQ(r.total, 4.00f);
-    EXPECT_STREQ(r.lines[2].name, "Coke");  // out of use, not wiped
-    removeLastLine(r);
-    removeLastLine(r);
-    removeLastLine(r);  // nothing left to take
-    EXPECT_EQ(r.count, 0);
-    // Exactly nothing, not a rounding crumb that would print as "$ -0.00".
-    EXPECT_EQ(r.total, 0.0f);
-    EXPECT_FALSE(std::signbit(r.total));
-}
-
-TEST_F(Orders, BagsAreTakenFirstThenTheWaitingSlotsInOrder)
-{
-    Receipt* first = NewOrder();
-    EXPECT_EQ(first->slot, 0);
-    NewOrder();
-    NewOrder();
-    Receipt* fourth = NewOrder();
-    Receipt* fifth = NewOrder();
-    EXPECT_EQ(fourth->slot, 3);
-    EXPECT_EQ(fifth->slot, 4);
-    for (int s = 0; s < 5; ++s) {
-        EXPECT_FALSE(slotAt(s).free);
-        EXPECT_EQ(OrderNumberIn(s), s + 1);
-    }
-}
-
-TEST_F(Orders, AFreedMiddleBagIsTakenBeforeTheWaitingSlots)
-{
-    NewOrder();
-    NewOrder();
-    NewOrder();
-    releaseBag(1);
-    EXPECT_TRUE(day.bags[1].free);
-    Receipt* next = NewOrder();
-    EXPECT_EQ(next->slot, 1);
-    EXPECT_TRUE(day.waitingReceipts[0].free);
-}
-
-TEST_F(Orders, TheBagCopiesTheLatestCustomersOrder)
-{
-    NewCustomer({1, 6});
-    NewCustomer({3, 10, 12});
-    addToReceipt(makeOrderItem(3));
-    const Bag& bag = day.bags[0];
-    ASSERT_EQ(bag.count, 3);
-    EXPECT_STREQ(bag.order[0].name, "Hamburger");
-    EXPECT_STREQ(bag.order[2].name, "Orange Soda");
-    EXPECT_EQ(bag.receipt->orderNumber, 2);
-}
-
-TEST_F(Orders, WithNoCustomerTheBagCopiesNoOrder)
-{
-    addToReceipt(makeOrderItem(6));
-    ASSERT_NE(day.currentReceipt, nullptr);
-    EXPECT_EQ(day.bags[0].count, 0);
-    EXPECT_EQ(day.currentReceipt->orderNumber, 0);
-}
-
 TEST_F(Orders, HandingOutMovesTheWaitingReceiptsUp)
 {
     for (int i = 0; i < 5; ++i)
@@ -171,20 +97,6 @@ TEST_F(Orders, WhenAllFiveSlotsAreTakenTheNewReceiptAndItsItemAreDropped)
     EXPECT_EQ(day.currentReceipt->slot, 4);  // waiting slot 1: the others moved up
 }
 
-TEST_F(Orders, ATwentySixthLineIsNotAdded)
-{
-    NewCustomer({1});
-    for (int i = 0; i < kReceiptLines; ++i)
-        addToReceipt(makeOrderItem(6));
-    Receipt& r = *day.currentReceipt;
-    EXPECT_EQ(r.count, 25);
-    float total = r.total;
-    addToReceipt(makeOrderItem(5));
-    EXPECT_EQ(r.count, 25);
-    EXPECT_EQ(r.total, total);
-    EXPECT_STREQ(r.lines[24].name, "Fries");
-}
-
 TEST_F(Orders, ADestroyedReceiptStopsBeingTheCurrentOne)
 {
     // Handed out while still being keyed: keying goes on into a new receipt.
@@ -205,14 +117,6 @@ TEST_F(Orders, ADestroyedReceiptStopsBeingTheCurrentOne)
     EXPECT_EQ(day.currentReceipt, nullptr);
 }
 
-TEST_F(Orders, ReleasingAnotherBagKeepsTheCurrentReceipt)
-{
-    NewOrder();
-    Receipt* current = NewOrder();
-    releaseBag(0);
-    EXPECT_EQ(day.currentReceipt, current);
-}
-
 TEST_F(Orders, DeleteFreesTheSlotTheReceiptNames)
 {
     NewOrder();
@@ -229,21 +133,6 @@ TEST_F(Orders, DeleteFreesTheSlotTheReceiptNames)
     deleteReceipt(&stray);
     deleteReceipt(nullptr);
     EXPECT_FALSE(day.bags[0].free);
-}
-
-TEST_F(Orders, ClearAllSlotsKeepsTheKitchenFlags)
-{
-    NewOrder();
-    NewOrder();
-    day.bags[1].selected = true;
-    day.bags[1].pickedUp = true;
-    clearAllSlots();
-    for (int s = 0; s < 5; ++s) {
-        EXPECT_TRUE(slotAt(s).free);
-        EXPECT_EQ(slotAt(s).receipt, nullptr);
-    }
-    EXPECT_TRUE(day.bags[1].selected);
-    EXPECT_TRUE(day.bags[1].pickedUp);
 }
 
 TEST_F(Orders, ItemsAreBaggedOneLineAtATimeInLineOrder)
@@ -270,14 +159,4 @@ TEST_F(Orders, ItemsAreBaggedOneLineAtATimeInLineOrder)
     removeLastLine(r);
     removeLastLine(r);
     EXPECT_FALSE(bagItemOnReceipt(r, "Fries"));
-}
-
-TEST_F(Orders, BagCompleteNeedsAReceipt)
-{
-    EXPECT_FALSE(bagComplete(0));
-    EXPECT_FALSE(bagComplete(-1));
-    EXPECT_FALSE(bagComplete(3));
-    Receipt* r = NewOrder(1);
-    removeLastLine(*r);
-    EXPECT_TRUE(bagComplete(0));  // a receipt without lines is complete
 }

@@ -64,15 +64,6 @@ TEST_F(DayEnd, AveragesCoverTheDaysOrders)
     EXPECT_EQ(day.stats.averageAccuracy, 90.0f);
 }
 
-TEST_F(DayEnd, AveragesCoverOrdersBeyondTheFiftieth)
-{
-    for (int i = 0; i < 60; ++i)
-        Served(i < 50 ? 1.0f : 61.0f, i < 50 ? 100.0f : 40.0f);
-    finishDayStatistics();
-    EXPECT_EQ(day.stats.averageSpeed, 11.0f);
-    EXPECT_EQ(day.stats.averageAccuracy, 90.0f);
-}
-
 TEST_F(DayEnd, ADayWithoutOrdersHasNotANumberAverages)
 {
     finishDayStatistics();
@@ -106,25 +97,6 @@ TEST_F(DayEnd, LeftoverKitchenJobsAreWastedByItem)
     EXPECT_EQ(day.stats.drinksWasted[Drink::GrapeSoda], 1);
     EXPECT_EQ(game.totals.itemsWasted, 5);
     EXPECT_EQ(game.totals.burgersWasted[Burger::Megaburger], 1);
-}
-
-TEST_F(DayEnd, TheDayIsAddedIntoTheTotals)
-{
-    game.totals.funds = 100.0f;
-    game.totals.customers = 10;
-    game.totals.ordersServed = 7;
-    game.totals.drinksSold[Drink::Coke] = 2;
-    day.stats.revenue = 25.5f;
-    day.stats.customers = 4;
-    day.stats.ordersServed = 3;
-    day.stats.drinksSold[Drink::Coke] = 3;
-    day.stats.sidesWasted[Side::Fries] = 1;
-    accumulateDayIntoTotals();
-    EXPECT_EQ(game.totals.funds, 125.5f);
-    EXPECT_EQ(game.totals.customers, 14);
-    EXPECT_EQ(game.totals.ordersServed, 10);
-    EXPECT_EQ(game.totals.drinksSold[Drink::Coke], 5);
-    EXPECT_EQ(game.totals.sidesWasted[Side::Fries], 1);
 }
 
 TEST_F(DayEnd, FastestOrderRecordNeedsAStrictlyFasterDayWithOrders)
@@ -170,19 +142,4 @@ TEST_F(DayEnd, BiggestOrderRecordNeedsStrictlyMoreItems)
     CloseDay(4, 1.0f, 0.0f, 7);
     EXPECT_EQ(game.totals.biggestOrderItems, 7);
     EXPECT_EQ(game.totals.biggestOrder.orderNumber, 4);
-}
-
-TEST_F(DayEnd, EachDayShowsItsOwnBiggestOrderWhileTheRecordKeepsTheLargest)
-{
-    day.stats.biggestOrderItems = 8;
-    day.stats.biggestOrder.count = 8;
-    accumulateDayIntoTotals();
-    StartDay();
-    EXPECT_EQ(day.stats.biggestOrderItems, 0);
-    // A smaller order the next day becomes that day's biggest, leaving the record.
-    day.stats.biggestOrderItems = 3;
-    day.stats.biggestOrder.count = 3;
-    accumulateDayIntoTotals();
-    EXPECT_EQ(game.totals.biggestOrderItems, 8);
-    EXPECT_EQ(game.totals.biggestOrder.count, 8);
 }

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Plants N deterministic single-point faults (default 80, chosen by SEED) in the
+# rule code (src/model, src/rules), one at a time: for each it rebuilds the test
+# binary incrementally, runs the fast suite (unit tests and data scenarios, not
+# the golden, pixel or sanitizer checks) and prints killed or survived, with
+# every survivor's file:line and change. Not part of CI: it runs for long.
+# Usage: bash scripts/mutants.sh [N] [SEED]
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+n="${1:-80}" seed="${2:-1}"
+build="${QUORVEL_MUTANT_BUILD:-$here/build-mutants}"
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" >/dev/null
+cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null
+# Candidate points, one per line: FILE<TAB>LINE<TAB>FROM<TAB>TO.
+candidates="$(cd "$here" && python3 - "$seed" "$n" <<'PY'
+import random, re, sys, glob
+seed, n = int(sys.argv[1]), int(sys.argv[2])
+swaps = [(" <= ", " < "), (" >= ", " > "), (" < ", " <= "), (" > ", " >= "), (" == ", " != "),
+         (" != ", " == "), (" + ", " - "), (" - ", " + "), ("if (", "if (!"), ("return true", "return false")]
+points = []
+for path in sorted(glob.glob("src/model/*.cpp") + glob.glob("src/rules/*.cpp")):
+    for number, line in enumerate(open(path), 1):
+        code = line.split("//")[0]
+        if code.lstrip().startswith(("#", "*")) or '"' in code:
+            continue
+        for a, b in swaps:
+            if a in code:
+                points.append((path, number, a, b))
+        for m in re.finditer(r"(?<![\w.])(\d+)(?![\w.])", code):
+            points.append((path, number, m.group(1), str(int(m.group(1)) + 1)))
+        if code.strip().endswith(";") and "=" in code and "return" not in code and "(" not in code.split("=")[0]:
+            points.append((path, number, code.strip(), ";"))
+random.Random(seed).shuffle(points)
+for p in points[:n]:
+    print("\t".join(map(str, p)))
+PY
+)"
+killed=0 survived=0
+while IFS=$'\t' read -r file line from to; do
+  cp "$here/$file" "$build/mutant.orig"
+  python3 - "$here/$file" "$line" "$from" "$to" <<'PY'
+import sys
+path, number, a, b = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+lines = open(path).read().split("\n")
+lines[number - 1] = lines[number - 1].replace(a, b, 1)
+open(path, "w").write("\n".join(lines))
+PY
+  if ! cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null 2>&1 ||
+     ! (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 120 ./tests/quorvel-tests --gtest_brief=1 >/dev/null 2>&1); then
+    killed=$((killed + 1)); echo "killed   $file:$line  '$from' -> '$to'"
+  else
+    survived=$((survived + 1)); echo "SURVIVED $file:$line  '$from' -> '$to'"
+  fi
+  cp "$build/mutant.orig" "$here/$file"
+  touch "$here/$file"
+done <<<"$candidates"
+rm -f "$build/mutant.orig"
+echo "mutants: $((killed + survived)), killed: $killed, survived: $survived"
