@@ -33,6 +33,7 @@ TEST(ReplayScript, ErrorsNameTheirLineAndNothingRunsFromThere)
         {"expect slots.0.free == false", "expected slots.0.free == false, found true"},
         {"expect draws contains {\"t\": \"stars\"}", "expected draws contains {\"t\": \"stars\"}, found [{"},
         {"expect frame <= x", "not a JSON value: x"},
+        {"expect screen == \"ti  tle\"", "expected screen == \"ti  tle\", found \"title\""},
         {"until frame", "until needs a path"},
         {"until frame > 5 within 3", "until frame > 5: still 5 after 3 frames"},
     };

@@ -53,8 +53,10 @@ bool parseCount(const std::string& word, long long& value)
     return true;
 }
 
-// "PATH OP VALUE [within N]" from the words after the command's name.
-bool parseCondition(const std::vector<std::string>& w, bool withLimit, Command& c, std::string& error)
+// "PATH OP VALUE [within N]" from the words after the command's name; VALUE is
+// taken from the line as written, so the blanks inside a JSON string stay.
+bool parseCondition(const std::string& line, const std::vector<std::string>& w, const std::vector<size_t>& starts,
+                    bool withLimit, Command& c, std::string& error)
 {
     static const std::map<std::string, Condition::Op> ops = {
         {"==", Condition::Op::Equal},       {"!=", Condition::Op::NotEqual},
@@ -75,9 +77,9 @@ bool parseCondition(const std::vector<std::string>& w, bool withLimit, Command& 
         error = w[0] + " needs a path, a comparison (== != < <= > >= contains lacks) and a value";
         return false;
     }
-    std::string value;
-    for (size_t i = 3; i < end; ++i)
-        value += (i > 3 ? " " : "") + w[i];
+    const size_t valueEnd = end < w.size() ? starts[end] : line.size();
+    std::string value = line.substr(starts[3], valueEnd - starts[3]);
+    value.erase(value.find_last_not_of(" \t\r") + 1);
     c.condition.value = nlohmann::json::parse(value, nullptr, false);
     if (c.condition.value.is_discarded()) {
         error = "not a JSON value: " + value;
@@ -98,8 +100,12 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
     std::string line = rawLine.substr(0, rawLine.find('#'));
     std::istringstream words(line);
     std::vector<std::string> w;
-    for (std::string word; words >> word;)
+    std::vector<size_t> starts;
+    for (std::string word; words >> std::ws, words >> word;) {
+        starts.push_back(static_cast<size_t>(words.tellg() < 0 ? line.size() : static_cast<size_t>(words.tellg())) -
+                         word.size());
         w.push_back(word);
+    }
     if (w.empty())
         return true;
 
@@ -166,7 +172,7 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
     }
     if (name == "until" || name == "expect") {
         c.kind = name == "until" ? Command::Kind::Until : Command::Kind::Expect;
-        if (!parseCondition(w, c.kind == Command::Kind::Until, c, error))
+        if (!parseCondition(line, w, starts, c.kind == Command::Kind::Until, c, error))
             return false;
         out.push_back(c);
         return true;
