@@ -72,29 +72,6 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
     EXPECT_EQ(s, 100.0f);
 }
 
-TEST_F(BetweenDaysFlow, EachEnterMovesOneStage)
-{
-    day.stats.itemsWasted = 0;  // a bonus of 2
-    day.stats.averageSpeed = 60.0f;
-    game.customerSatisfaction = 50.0f;
-    keys[kEnter] = true;
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 1);
-    EXPECT_EQ(game.satisfactionBonus, 2.0f);
-    EXPECT_EQ(game.customerSatisfaction, 52.0f);
-    // Still held: the bonus is not given again.
-    game.betweenDaysStage = BetweenDaysStage{0};
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 0);
-    EXPECT_EQ(game.customerSatisfaction, 52.0f);
-    keys[kEnter] = false;
-    frame();
-
-    game.betweenDaysStage = BetweenDaysStage{3};
-    press(kEnter);
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
-}
-
 TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
 {
     inShop(1, 125.0f);
@@ -121,39 +98,4 @@ TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
     press(kEnter);
     EXPECT_EQ(game.upgradeLevels.sides, 1);
     EXPECT_EQ(game.totals.funds, 0.0f);
-}
-
-TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
-{
-    day.stats.dayNumber = 4;
-    day.stats.fastestOrder = 3.5f;
-    game.betweenDaysStage = BetweenDaysStage{4};
-    day.inGameView = InGameView{2};
-    day.framesSinceOrder = 12;
-    day.orderCounter = 9;
-    day.orderOpen = true;
-    day.customerQueue.resize(3);
-    queueCookJob(1);
-    queueCookJob(6);
-    game.dayStartPending = false;
-
-    keys[kEnter] = true;
-    for (int i = 0; i < 5; ++i)
-        frame();
-    keys[kEnter] = false;
-    frame();
-
-    EXPECT_EQ(day.stats.dayNumber, 5);
-    EXPECT_EQ(day.stats.fastestOrder, 0.0f);
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 0);
-    EXPECT_FALSE(game.dayOver);
-    EXPECT_TRUE(game.dayStartPending);
-    EXPECT_EQ(static_cast<int>(day.inGameView), 0);
-    EXPECT_TRUE(day.customerQueue.empty());
-    EXPECT_EQ(day.framesSinceOrder, 601);
-    EXPECT_EQ(day.orderCounter, 0);
-    EXPECT_FALSE(day.orderOpen);
-    EXPECT_EQ(day.kitchenQueueCount, 0);
-    EXPECT_FALSE(day.kitchenQueue[0].active);
-    EXPECT_EQ(day.kitchenQueue[1].item, 0);
 }

@@ -71,22 +71,6 @@ std::vector<uint8_t> rgb(const ImageRecord& image, int x, int y)
 
 }  // namespace
 
-TEST(BmpReader, TwentyFourBitRowsLoseTheirPaddingAndBecomeRgb)
-{
-    BmpSpec s;
-    s.width = 3;  // 9 bytes a row, padded to 12
-    s.height = 2;
-    s.rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0,  // bottom row
-              10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0};
-    ImageRecord image;
-    ASSERT_EQ(decode(makeBmp(s), image), "");
-    EXPECT_EQ(image.width, 3);
-    EXPECT_EQ(image.height, 2);
-    ASSERT_EQ(image.pixels.size(), 18u);
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{3, 2, 1}));  // bottom row first
-    EXPECT_EQ(rgb(image, 2, 1), (std::vector<uint8_t>{18, 17, 16}));
-}
-
 TEST(BmpReader, PalettedPicturesOfEveryDepth)
 {
     // 8 bits, a palette of 2 entries given by the colours-used value.

@@ -108,24 +108,3 @@ TEST_F(EndOfDayReport, AwardsNeedToPassTheirThresholds)
         EXPECT_EQ(layout.awardTotal, c.amount) << c.slot;
     }
 }
-
-TEST_F(EndOfDayReport, EnterPaysTheAwardsIntoFundsOnly)
-{
-    day.stats.customerPutOnHold = false;
-    day.stats.ordersServed = 21;
-    day.stats.revenue = 80.0f;
-    game.totals.funds = 200.0f;
-    frame();
-    keys[kEnter] = true;
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
-    EXPECT_EQ(game.totals.funds, 300.0f);
-    EXPECT_EQ(day.stats.revenue, 80.0f);
-    EXPECT_EQ(game.awardMoney, 0.0f);
-
-    // Held on, it is the same press: nothing is paid twice.
-    game.betweenDaysStage = BetweenDaysStage{1};
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 1);
-    EXPECT_EQ(game.totals.funds, 300.0f);
-}
