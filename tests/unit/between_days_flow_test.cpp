@@ -1,32 +1,19 @@
-// The stage machine between days: the satisfaction bonus, the shop's cursor,
-// prices and purchases, saving and leaving, and the reset for the next day.
-#include "rules/between_days.h"
-#include "model/game_state.h"
-#include "model/key_latches.h"
-#include "model/upgrades.h"
-#include "model/stats.h"
-
-#include <gtest/gtest.h>
-
-#include <limits>
+// Between days: the satisfaction bonus's strict thresholds, and buying in the shop
+// with exactly the price, too little, or at the highest level.
+#include "support/day_state.h"
 
 namespace {
 
-constexpr int kEnter = 13, kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kKeypadOne = 97;
+constexpr int kEnter = 13;
 
-class BetweenDaysFlow : public ::testing::Test {
+class BetweenDaysFlow : public FreshGame {
 protected:
     void SetUp() override
     {
-        game = GameState{}; day = DayState{};
-        day.stats = DayStats{};
-        game.totals = TotalStats{};
-        program = ProgramState{};
-        keyLatches = 0;
+        Reset();
         game.dayOver = true;
     }
-    void TearDown() override { keyLatches = 0; }
-
+    bool keys[256] = {};
     void frame() { BetweenDaysControl(keys); }
     void press(int code)
     {
@@ -41,8 +28,6 @@ protected:
         game.upgradeLevels.shopCursor = cursor;
         game.totals.funds = funds;
     }
-
-    bool keys[256] = {};
 };
 
 float bonusFor(int wasted, int customers, float accuracy, float speed, float& satisfaction)

@@ -1,42 +1,20 @@
-// The end-of-day report's rules: the awards' thresholds and money, Enter and Space.
-#include "rules/between_days.h"
-#include "model/catalogue.h"
-#include "model/game_state.h"
-#include "model/key_latches.h"
-#include "render/draw_log.h"
-#include "render/render_state.h"
-#include "model/stats.h"
-
-#include <gtest/gtest.h>
+// The end-of-day report's awards: each needs to pass its threshold, and pays its money.
+#include "screens/between_days_screens.h"
+#include "support/day_state.h"
 
 #include <cmath>
-#include <cstring>
-#include <limits>
-#include <string>
-#include <vector>
 
 namespace {
 
-constexpr int kSpace = 32, kEnter = 13, kPageUp = 33, kPageDown = 34, kEnd = 35, kHome = 36,
-              kUp = 38, kDown = 40;
-
-// Slots of the collapsible lines.
-constexpr int kDayBiggest = 0, kDayDrinks = 2, kDayBurgers = 3, kTotalDrinks = 5,
-              kDayWasted = 8, kMostMoney = 12, kQuickResponse = 13,
-              kFastHands = 14, kAttention = 15, kFastFeet = 16, kEntrepreneur = 17,
+// Slots of the award lines.
+constexpr int kFastHands = 14, kAttention = 15, kFastFeet = 16, kEntrepreneur = 17,
               kDrinkMaster = 18, kBurgerMaster = 19, kSideMaster = 20;
 
-class EndOfDayReport : public ::testing::Test {
+class EndOfDayReport : public FreshGame {
 protected:
     void SetUp() override
     {
-        game = GameState{}; day = DayState{};
-        day.stats = DayStats{};
-        game.totals = TotalStats{};
-        program = ProgramState{};
-        keyLatches = 0;
-        renderState.useGL = false;
-        drawLog.enabled = true;
+        Reset();
         game.dayOver = true;
         game.betweenDaysStage = BetweenDaysStage{1};
         // An ordinary day that earns no award.
@@ -44,32 +22,7 @@ protected:
         day.stats.averageAccuracy = 50.0f;
         day.stats.averageSpeed = 30.0f;
     }
-    void TearDown() override
-    {
-        drawLog.enabled = false;
-        drawLog.records.clear();
-        keyLatches = 0;
-    }
-
-    // One report frame (drawing and cursor keys, then Enter and Space).
-    ReportLayout frame()
-    {
-        drawLog.records.clear();
-        ReportLayout layout = DrawEndOfDayReport(program, game, day.stats);
-        ReportStep(keys, layout);
-        layout.cursorLine = static_cast<int>(program.report.cursorLine);
-        return layout;
-    }
-
-    void press(int code)
-    {
-        keys[code] = true;
-        frame();
-        keys[code] = false;
-        frame();
-    }
-
-    bool keys[256] = {};
+    static ReportLayout frame() { return DrawEndOfDayReport(program, game, day.stats); }
 };
 
 }  // namespace
