@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plants N deterministic single-point faults (default 80, chosen by SEED) in the
 # rule code (src/model, src/rules), one at a time: for each it rebuilds the test
-# binary incrementally, runs the fast suite (unit tests and data scenarios, not
-# the golden, pixel or sanitizer checks) and prints killed or survived, with
-# every survivor's file:line and change. Not part of CI: it runs for long.
+# binary and the replay tool incrementally, runs the fast suite (unit tests and
+# data scenarios, not the golden, pixel or sanitizer checks) up to its first
+# failure and prints killed or survived, with every survivor's file:line and
+# change. It edits the sources in place: run it in a worktree of its own.
+# Not part of CI: it runs for long.
 # Usage: bash scripts/mutants.sh [N] [SEED]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -46,7 +48,7 @@ lines[number - 1] = lines[number - 1].replace(a, b, 1)
 open(path, "w").write("\n".join(lines))
 PY
   if ! cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null 2>&1 ||
-     ! (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 120 ./tests/quorvel-tests --gtest_brief=1 >/dev/null 2>&1); then
+     ! (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 120 ./tests/quorvel-tests --gtest_brief=1 --gtest_fail_fast >/dev/null 2>&1); then
     killed=$((killed + 1)); echo "killed   $file:$line  '$from' -> '$to'"
   else
     survived=$((survived + 1)); echo "SURVIVED $file:$line  '$from' -> '$to'"

@@ -22,7 +22,7 @@ namespace {
 constexpr int kEnter = 13, kSpace = 32, kEnd = 35, kLeft = 37, kRight = 39;
 
 struct Tally {
-    int days = 0, served = 0, wrongCars = 0, wavedOn = 0, orders = 0;
+    int days = 0, served = 0, wrongCars = 0, wavedOn = 0;
 };
 
 class Player {
@@ -239,9 +239,6 @@ void CheckRules(int frame)
     }
 }
 
-}  // namespace
-
-namespace {
 class PlayedDays : public FreshGame {
 protected:
     // Plays the frames with the seed's player, checking the rules every frame.
@@ -258,8 +255,7 @@ protected:
         for (long frame = 0; frame < frames; ++frame) {
             std::memset(keys, 0, sizeof keys);
             for (int k : player.NextKeys())
-                if (k >= 0)
-                    keys[k] = true;
+                keys[k] = true;
             const int served = day.customersServed;
             const float satisfaction = game.customerSatisfaction;
             const int wrongBefore = day.framesSinceWrongBag;
@@ -275,7 +271,6 @@ protected:
                 tally.wavedOn += 1;
         }
         tally.days += day.stats.dayNumber - startDay;
-        tally.orders += game.totals.customers + day.stats.customers;
         tally.served += game.totals.ordersServed + day.stats.ordersServed;
     }
 };
