@@ -37,7 +37,9 @@ for p in points[:n]:
     print("\t".join(map(str, p)))
 PY
 )"
-killed=0 survived=0
+killed=0 survived=0 stillborn=0
+restore() { [ -f "$build/mutant.orig" ] && cp "$build/mutant.orig" "$here/$file" && touch "$here/$file"; rm -f "$build/mutant.orig"; }
+trap restore EXIT
 while IFS=$'\t' read -r file line from to; do
   cp "$here/$file" "$build/mutant.orig"
   python3 - "$here/$file" "$line" "$from" "$to" <<'PY'
@@ -47,14 +49,14 @@ lines = open(path).read().split("\n")
 lines[number - 1] = lines[number - 1].replace(a, b, 1)
 open(path, "w").write("\n".join(lines))
 PY
-  if ! cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null 2>&1 ||
-     ! (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 120 ./tests/quorvel-tests --gtest_brief=1 --gtest_fail_fast >/dev/null 2>&1); then
+  # A mutant that does not compile is no test of the suite: counted apart.
+  if ! cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null 2>&1; then
+    stillborn=$((stillborn + 1)); echo "no build $file:$line  '$from' -> '$to'"
+  elif ! (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 120 ./tests/quorvel-tests --gtest_brief=1 --gtest_fail_fast >/dev/null 2>&1); then
     killed=$((killed + 1)); echo "killed   $file:$line  '$from' -> '$to'"
   else
     survived=$((survived + 1)); echo "SURVIVED $file:$line  '$from' -> '$to'"
   fi
-  cp "$build/mutant.orig" "$here/$file"
-  touch "$here/$file"
+  restore
 done <<<"$candidates"
-rm -f "$build/mutant.orig"
-echo "mutants: $((killed + survived)), killed: $killed, survived: $survived"
+echo "mutants: $((killed + survived + stillborn)), not built: $stillborn, killed: $killed, survived: $survived"
