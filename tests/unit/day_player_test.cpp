@@ -137,26 +137,16 @@ private:
         wait(1 + static_cast<int>(random_() % 60));
     }
 
-    // The key of an item the due car's receipt still lacks and the kitchen is not
-    // making (it went into another bag, or was wasted); 0 when there is none.
+    // While the kitchen is idle, the key of an item the due car's receipt still
+    // lacks (it went into another bag, or was wasted); 0 when there is none.
     static int missingItem()
     {
-        for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
+        for (int slot = 0; slot < kBagCount + kWaitingSlotCount && day.kitchenQueueCount == 0; ++slot) {
             const Bag& bag = slotAt(slot);
-            if (!bag.receipt || bag.receipt->orderNumber - 1 != day.customersServed)
-                continue;
-            for (int i = 0; i < bag.receipt->count; ++i) {
-                const OrderItem& line = bag.receipt->lines[i];
-                if (line.bagged)
-                    continue;
-                int wanted = 0, cooking = 0;
-                for (int j = 0; j < bag.receipt->count; ++j)
-                    wanted += !bag.receipt->lines[j].bagged && std::strcmp(bag.receipt->lines[j].name, line.name) == 0;
-                for (int j = 0; j < day.kitchenQueueCount; ++j)
-                    cooking += day.kitchenQueue[j].name == line.name;
-                if (cooking < wanted)
-                    return keyOf(line.name);
-            }
+            if (bag.receipt && bag.receipt->orderNumber - 1 == day.customersServed)
+                for (int i = 0; i < bag.receipt->count; ++i)
+                    if (!bag.receipt->lines[i].bagged)
+                        return keyOf(bag.receipt->lines[i].name);
         }
         return 0;
     }
