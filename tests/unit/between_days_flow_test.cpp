@@ -57,30 +57,25 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
     EXPECT_EQ(s, 100.0f);
 }
 
-TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
+TEST_F(BetweenDaysFlow, BuyingAtExactlyThePriceButNotPastTheHighestLevel)
 {
-    inShop(1, 125.0f);
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-    press(kEnter);  // 180 for the next level: not enough
-    EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-
-    inShop(5, 1000.0f);
-    game.upgradeLevels.advertisement = 4;
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.advertisement, 5);
-    EXPECT_EQ(game.totals.funds, 300.0f);
-    press(kEnter);  // at the highest level
-    EXPECT_EQ(game.upgradeLevels.advertisement, 5);
-    EXPECT_EQ(game.totals.funds, 300.0f);
-
-    inShop(2, 159.99f);
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.burgers, 0);
-    inShop(3, 180.0f);
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.sides, 1);
-    EXPECT_EQ(game.totals.funds, 0.0f);
+    struct Purchase {
+        int cursor, levelBefore;
+        float funds;
+        int levelAfter;
+        float fundsAfter;
+    };
+    const Purchase purchases[] = {
+        {1, 0, 125.0f, 1, 0.0f},     {1, 1, 179.99f, 1, 179.99f}, {2, 0, 159.99f, 0, 159.99f},
+        {3, 0, 180.0f, 1, 0.0f},     {5, 4, 1000.0f, 5, 300.0f},  {5, 5, 1000.0f, 5, 1000.0f},
+    };
+    for (const Purchase& p : purchases) {
+        UpgradeLevels& l = game.upgradeLevels;
+        int* level[] = {nullptr, &l.drinks, &l.burgers, &l.sides, nullptr, &l.advertisement};
+        *level[p.cursor] = p.levelBefore;
+        inShop(p.cursor, p.funds);
+        press(kEnter);
+        EXPECT_EQ(*level[p.cursor], p.levelAfter) << p.cursor << " " << p.funds;
+        EXPECT_EQ(game.totals.funds, p.fundsAfter) << p.cursor << " " << p.funds;
+    }
 }

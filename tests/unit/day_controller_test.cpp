@@ -21,13 +21,6 @@ protected:
         for (int i = 0; i < n; ++i)
             InGameController(keys);
     }
-    void Press(int key)
-    {
-        keys[key] = true;
-        Frame();
-        keys[key] = false;
-        Frame();
-    }
 };
 
 }  // namespace

@@ -53,20 +53,6 @@ TEST_F(Kitchen, TheNextJobStartsOnTheFrameTheOneBeforeItPassesAHundred)
     EXPECT_EQ(CookFront(), 1198);
 }
 
-TEST_F(Kitchen, OnlyTheFirstFiveJobsCook)
-{
-    for (int i = 0; i < 6; ++i)
-        queueCookJob(kCoke);
-    for (int i = 0; i < 5 * 600; ++i)
-        advanceCooking();
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(day.kitchenQueue[i].progress, 100.0f);
-    EXPECT_EQ(day.kitchenQueue[5].progress, 0.0f);
-    popCookJob();
-    advanceCooking();
-    EXPECT_GT(day.kitchenQueue[4].progress, 0.0f);
-}
-
 TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)
 {
     AddCustomer({kHamburger, kHamburger});

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -87,23 +88,15 @@ TEST_F(SavedGame, BadValuesLeaveOnlyTheirOwnField)
                    "6 -1 5.0 five\n"
                    "100.5 inf\n");
     load();
-    EXPECT_EQ(day.stats.dayNumber, 3);
-    EXPECT_EQ(game.totals.burgersSold[Burger::Hamburger], 7);
-    EXPECT_EQ(game.totals.drinksSold[Drink::Pepsi], 2);
-    EXPECT_EQ(game.totals.drinksSold[Drink::Coke], 77);
-    EXPECT_EQ(game.totals.sidesSold[Side::Fries], 33);
-    EXPECT_EQ(game.totals.fastestOrder, 4.5f);
-    EXPECT_EQ(game.totals.bestDayRevenue, 301.25f);
-    EXPECT_EQ(game.totals.funds, 812.4f);
-    EXPECT_EQ(game.totals.bestDayNumber, 6);
-    EXPECT_EQ(game.totals.customers, 58);
-    EXPECT_EQ(game.totals.ordersServed, 51);
-    EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(game.upgradeLevels.burgers, 2);
-    EXPECT_EQ(game.upgradeLevels.sides, 0);
-    EXPECT_EQ(game.upgradeLevels.advertisement, 0);
-    EXPECT_EQ(game.headsetBattery, 64.3f);
-    EXPECT_EQ(game.customerSatisfaction, 91.0f);
+    const TotalStats& t = game.totals;
+    const UpgradeLevels& l = game.upgradeLevels;
+    EXPECT_EQ(std::vector<int>({day.stats.dayNumber, t.burgersSold[Burger::Hamburger], t.drinksSold[Drink::Pepsi],
+                                t.drinksSold[Drink::Coke], t.sidesSold[Side::Fries], t.bestDayNumber, t.customers,
+                                t.ordersServed, l.drinks, l.burgers, l.sides, l.advertisement}),
+              std::vector<int>({3, 7, 2, 77, 33, 6, 58, 51, 1, 2, 0, 0}));
+    EXPECT_EQ(std::vector<float>({t.fastestOrder, t.bestDayRevenue, t.funds, game.headsetBattery,
+                                  game.customerSatisfaction}),
+              std::vector<float>({4.5f, 301.25f, 812.4f, 64.3f, 91.0f}));
     EXPECT_TRUE(game.dayOver);
     EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
 }
@@ -123,13 +116,15 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     EXPECT_EQ(game.customerSatisfaction, -7.25f);
 
     // One past: the day would overflow with the days to come, the best-day
-    // number does not fit its integer, a battery above full.
+    // number does not fit its integer, levels above the highest, a battery above full.
     exampleGame();
-    writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 0 0 0 0 100.01 0\n");
+    writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 6 6 6 6 100.01 0\n");
     load();
     EXPECT_EQ(day.stats.dayNumber, 3);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
     EXPECT_EQ(game.totals.bestDayNumber, 2);
+    const UpgradeLevels& l = game.upgradeLevels;
+    EXPECT_EQ(std::vector<int>({l.drinks, l.burgers, l.sides, l.advertisement}), std::vector<int>({1, 2, 5, 0}));
     EXPECT_EQ(game.headsetBattery, 64.3f);
 }
 
