@@ -13,7 +13,7 @@ n="${1:-80}" seed="${2:-1}"
 build="${QUORVEL_MUTANT_BUILD:-$here/build-mutants}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" >/dev/null
 cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null
-# Candidate points, one per line: FILE<TAB>LINE<TAB>FROM<TAB>TO.
+# Candidate points, one per line: FILE<TAB>LINE<TAB>COLUMN<TAB>FROM<TAB>TO.
 candidates="$(cd "$here" && python3 - "$seed" "$n" <<'PY'
 import random, re, sys, glob
 seed, n = int(sys.argv[1]), int(sys.argv[2])
@@ -27,11 +27,12 @@ for path in sorted(glob.glob("src/model/*.cpp") + glob.glob("src/rules/*.cpp")):
             continue
         for a, b in swaps:
             if a in code:
-                points.append((path, number, a, b))
+                points.append((path, number, code.index(a), a, b))
         for m in re.finditer(r"(?<![\w.])(\d+)(?![\w.])", code):
-            points.append((path, number, m.group(1), str(int(m.group(1)) + 1)))
-        if code.strip().endswith(";") and "=" in code and "return" not in code and "(" not in code.split("=")[0]:
-            points.append((path, number, code.strip(), ";"))
+            points.append((path, number, m.start(), m.group(1), str(int(m.group(1)) + 1)))
+        # An assignment to a plain variable or member (not a declaration) dropped.
+        if re.fullmatch(r"\s*[\w.\[\]>-]+\s*[-+*/|&]?=[^=].*;\s*", code):
+            points.append((path, number, code.index(code.strip()), code.strip(), ";"))
 random.Random(seed).shuffle(points)
 for p in points[:n]:
     print("\t".join(map(str, p)))
@@ -40,13 +41,15 @@ PY
 killed=0 survived=0 stillborn=0
 restore() { [ -f "$build/mutant.orig" ] && cp "$build/mutant.orig" "$here/$file" && touch "$here/$file"; rm -f "$build/mutant.orig"; }
 trap restore EXIT
-while IFS=$'\t' read -r file line from to; do
+while IFS=$'\t' read -r file line column from to; do
   cp "$here/$file" "$build/mutant.orig"
-  python3 - "$here/$file" "$line" "$from" "$to" <<'PY'
+  python3 - "$here/$file" "$line" "$column" "$from" "$to" <<'PY'
 import sys
-path, number, a, b = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4]
+path, number, column, a, b = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4], sys.argv[5]
 lines = open(path).read().split("\n")
-lines[number - 1] = lines[number - 1].replace(a, b, 1)
+text = lines[number - 1]
+assert text[column:column + len(a)] == a, (path, number, a)
+lines[number - 1] = text[:column] + b + text[column + len(a):]
 open(path, "w").write("\n".join(lines))
 PY
   # A mutant that does not compile is no test of the suite: counted apart.
