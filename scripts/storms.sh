@@ -17,4 +17,4 @@ cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null
 cd "$build"
 export LSAN_OPTIONS="suppressions=$here/tests/lsan.supp"
 export QUORVEL_STORM_FRAMES="$frames" QUORVEL_STORM_SEEDS="$seeds"
-time ./tests/quorvel-tests --gtest_filter=DayRandomKeys.LongStorms
+time ./tests/quorvel-tests --gtest_filter=PlayedDays.ARandomizedPlayerPlaysWholeDaysWithinTheRules

@@ -5,11 +5,13 @@
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
+bash "$here/scripts/count_lines.sh" || echo "note: the tests are outside a quarter to a third of the code"
 
 "$here/scripts/setup.sh" "$here/build"
 (cd "$here/build" && ctest --output-on-failure -j"$jobs")
 
-"$here/scripts/setup.sh" "$here/build-sanitize" -DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+"$here/scripts/setup.sh" "$here/build-sanitize" -DQUORVEL_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+  "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1"
 (cd "$here/build-sanitize" && ctest --output-on-failure -j"$jobs")
 log="$(mktemp)"
 for target in bmp saved-game replay-script; do

@@ -93,6 +93,15 @@ void SetClearColour(float red, float green, float blue, float alpha)
         glClearColor(red, green, blue, alpha);
 }
 
+void ReapplyGLState()
+{
+    const RenderState copy = renderState;
+    SetColourRGBA(copy.colour[0], copy.colour[1], copy.colour[2], copy.colour[3]);
+    SetClearColour(copy.clearColour[0], copy.clearColour[1], copy.clearColour[2], copy.clearColour[3]);
+    SetBlending(copy.blending);
+    SetLighting(copy.lighting);
+}
+
 namespace {
 
 // Whether the text space's projection is loaded (over the window's own, which

@@ -3,7 +3,9 @@
 // played without OpenGL at all when useGL is false).
 #pragma once
 
-struct RenderState {  // program lifetime; useGL is fixed before InitRenderer
+struct RenderState {  // program lifetime
+    // Set before InitRenderer; with a context, the replay tool may turn it off
+    // between frames (frames then recorded only) and on again with ReapplyGLState.
     bool useGL = true;
     float colour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     float clearColour[4] = {0.0f, 0.0f, 0.0f, 0.0f};
@@ -22,6 +24,9 @@ void SetBlending(bool on);
 void SetLighting(bool on);
 // The colour the next scene frame clears to.
 void SetClearColour(float red, float green, float blue, float alpha);
+// Gives OpenGL the mirrored colour, clear colour, blending and lighting again, as
+// they stand after frames drawn without it.
+void ReapplyGLState();
 
 // The matrices a draw is placed with: sprites on the scene plane (the window's
 // perspective, model-view moved five units back) or a string at (x, y) in the

@@ -2,6 +2,7 @@
 // reads it. A line is either commands within their limits or a message.
 #include "script.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
@@ -9,32 +10,18 @@
 
 namespace {
 
-void checkCommand(const Command& c)
+bool withinLimits(const Command& c)
 {
+    using Kind = Command::Kind;
     switch (c.kind) {
-    case Command::Kind::Down:
-    case Command::Kind::Up:
-    case Command::Kind::Press:
-        if (c.keys.empty())
-            std::abort();
-        for (int k : c.keys)
-            if (k < 0 || k > 255)
-                std::abort();  // the tool indexes its 256 keys with these
-        break;
-    case Command::Kind::Frames:
-        if (c.count < 1)
-            std::abort();
-        break;
-    case Command::Kind::Resize:
-        if (c.width < 0 || c.height < 0 || c.width > 16384 || c.height > 16384)
-            std::abort();
-        break;
-    case Command::Kind::Shot:
-        if (c.file.empty())
-            std::abort();
-        break;
-    default:
-        break;
+    case Kind::Down:
+    case Kind::Up:
+    case Kind::Press:  // the tool indexes its 256 keys with these
+        return !c.keys.empty() && std::all_of(c.keys.begin(), c.keys.end(), [](int k) { return k >= 0 && k <= 255; });
+    case Kind::Frames: return c.count >= 1;
+    case Kind::Resize: return c.width >= 0 && c.height >= 0 && c.width <= 16384 && c.height <= 16384;
+    case Kind::Shot: return !c.file.empty();
+    default: return true;
     }
 }
 
@@ -51,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();  // a refused line says why; an accepted one says nothing
         if (!ok && !commands.empty())
             std::abort();
-        for (const Command& c : commands)
-            checkCommand(c);
+        if (!std::all_of(commands.begin(), commands.end(), withinLimits))
+            std::abort();
         // Key names round-trip whatever the line held.
         const int code = KeyCodeFromName(line);
         if (code < -1 || code > 255)

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -19,39 +21,6 @@ namespace {
 constexpr uint8_t kOptionBits = 0x0f;
 constexpr uint8_t kNoFile = 0x10;    // Load Game finds the file gone
 constexpr uint8_t kPlayOn = 0x20;    // buy in the shop and start the next day
-
-// The saved fields, as they are after a load.
-struct Snapshot {
-    int32_t dayNumber;
-    BurgerCounts burgers;
-    DrinkCounts drinks;
-    SideCounts sides;
-    float fastestOrder, bestDayRevenue, funds;
-    int32_t bestDayNumber, customers, ordersServed;
-    int levels[4];
-    float battery, satisfaction;
-};
-
-Snapshot snapshot()
-{
-    const TotalStats& t = game.totals;
-    const UpgradeLevels& l = game.upgradeLevels;
-    return {day.stats.dayNumber, t.burgersSold, t.drinksSold, t.sidesSold, t.fastestOrder,
-            t.bestDayRevenue, t.funds, t.bestDayNumber, t.customers, t.ordersServed,
-            {l.drinks, l.burgers, l.sides, l.advertisement}, game.headsetBattery,
-            game.customerSatisfaction};
-}
-
-bool same(const Snapshot& a, const Snapshot& b)
-{
-    return a.dayNumber == b.dayNumber && a.burgers == b.burgers && a.drinks == b.drinks &&
-           a.sides == b.sides && a.fastestOrder == b.fastestOrder &&
-           a.bestDayRevenue == b.bestDayRevenue && a.funds == b.funds &&
-           a.bestDayNumber == b.bestDayNumber && a.customers == b.customers &&
-           a.ordersServed == b.ordersServed &&
-           std::memcmp(a.levels, b.levels, sizeof a.levels) == 0 && a.battery == b.battery &&
-           a.satisfaction == b.satisfaction;
-}
 
 void check(bool condition)
 {
@@ -72,6 +41,12 @@ void checkLoaded()
 }
 
 bool keys[256];
+
+std::string savedText()
+{
+    std::ifstream in("SavedGame.txt", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 void press(int key)
 {
@@ -110,18 +85,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     InGameController(keys);
     checkLoaded();
 
-    // What was loaded saves and reads back unchanged.
-    const Snapshot loaded = snapshot();
+    // What was loaded saves, and loads back to a game that saves the same bytes.
     check(SaveGame(game.headsetBattery, game.customerSatisfaction));
+    const std::string saved = savedText();
+    const int loadedDay = day.stats.dayNumber;
     ResetToProgramStart();
     LoadGame(game.headsetBattery, game.customerSatisfaction, game.dayOver);
+    check(SaveGame(game.headsetBattery, game.customerSatisfaction) && savedText() == saved);
     game.upgradeLevels.shopCursor = 1;
-    check(same(loaded, snapshot()));
 
     if (mode & kPlayOn) {
         for (int key : {13, int('2'), 13, int('4'), 13, int('5'), 13, int('6'), int('X'), 13})
             press(key);
-        check(!game.dayOver && day.stats.dayNumber == loaded.dayNumber + 1);
+        check(!game.dayOver && day.stats.dayNumber == loadedDay + 1);
         InGameController(keys);
     }
     return 0;

@@ -35,23 +35,23 @@ ReplayFolder::~ReplayFolder()
     fs::remove_all(path_, ignored);
 }
 
-ReplayRun RunReplay(const std::string& script, bool noGl, const ReplayFolder* folder)
+ReplayRun RunReplay(const std::string& script, const ReplayFolder* folder)
 {
     if (folder != nullptr)
-        return RunReplayAt(folder->path(), script, noGl);
+        return RunReplayAt(folder->path(), script);
     ReplayFolder fresh;
-    return RunReplayAt(fresh.path(), script, noGl);
+    return RunReplayAt(fresh.path(), script);
 }
 
-ReplayRun RunReplayAt(const fs::path& dir, const std::string& script, bool noGl)
+ReplayRun RunReplayAt(const fs::path& dir, const std::string& script)
 {
     const fs::path scriptFile = dir / "script.txt";
     const fs::path outFile = dir / "out.txt";
     const fs::path errFile = dir / "err.txt";
     std::ofstream(scriptFile) << script;
 
-    std::string command = "cd '" + dir.string() + "' && SDL_VIDEODRIVER=offscreen '" QUORVEL_REPLAY "'" +
-                          std::string(noGl ? " --no-gl" : "") + " < script.txt > out.txt 2> err.txt";
+    const std::string command = "cd '" + dir.string() + "' && SDL_VIDEODRIVER=offscreen '" QUORVEL_REPLAY
+                                "' --no-gl < script.txt > out.txt 2> err.txt";
     int status = std::system(command.c_str());
 
     ReplayRun run;

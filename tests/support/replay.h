@@ -28,11 +28,11 @@ private:
     std::filesystem::path path_;
 };
 
-// Runs the script with the given working folder.
-ReplayRun RunReplayAt(const std::filesystem::path& dir, const std::string& script, bool noGl = true);
+// Runs the script, without OpenGL, with the given working folder.
+ReplayRun RunReplayAt(const std::filesystem::path& dir, const std::string& script);
 
-// Runs the script in the folder (a fresh one when none is given). noGl adds --no-gl.
-ReplayRun RunReplay(const std::string& script, bool noGl = true, const ReplayFolder* folder = nullptr);
+// Runs the script in the folder (a fresh one when none is given).
+ReplayRun RunReplay(const std::string& script, const ReplayFolder* folder = nullptr);
 
 // The whole content of a file, or empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);

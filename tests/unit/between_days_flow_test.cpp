@@ -1,32 +1,19 @@
-// The stage machine between days: the satisfaction bonus, the shop's cursor,
-// prices and purchases, saving and leaving, and the reset for the next day.
-#include "rules/between_days.h"
-#include "model/game_state.h"
-#include "model/key_latches.h"
-#include "model/upgrades.h"
-#include "model/stats.h"
-
-#include <gtest/gtest.h>
-
-#include <limits>
+// Between days: the satisfaction bonus's strict thresholds, and buying in the shop
+// with exactly the price, too little, or at the highest level.
+#include "support/day_state.h"
 
 namespace {
 
-constexpr int kEnter = 13, kLeft = 37, kUp = 38, kRight = 39, kDown = 40, kKeypadOne = 97;
+constexpr int kEnter = 13;
 
-class BetweenDaysFlow : public ::testing::Test {
+class BetweenDaysFlow : public FreshGame {
 protected:
     void SetUp() override
     {
-        game = GameState{}; day = DayState{};
-        day.stats = DayStats{};
-        game.totals = TotalStats{};
-        program = ProgramState{};
-        keyLatches = 0;
+        Reset();
         game.dayOver = true;
     }
-    void TearDown() override { keyLatches = 0; }
-
+    bool keys[256] = {};
     void frame() { BetweenDaysControl(keys); }
     void press(int code)
     {
@@ -41,8 +28,6 @@ protected:
         game.upgradeLevels.shopCursor = cursor;
         game.totals.funds = funds;
     }
-
-    bool keys[256] = {};
 };
 
 float bonusFor(int wasted, int customers, float accuracy, float speed, float& satisfaction)
@@ -55,22 +40,6 @@ float bonusFor(int wasted, int customers, float accuracy, float speed, float& sa
 }
 
 }  // namespace
-
-TEST_F(BetweenDaysFlow, SatisfactionBonusExamples)
-{
-    float satisfaction = 95.0f;
-    EXPECT_EQ(bonusFor(0, 26, 96.0f, 20.0f, satisfaction), 10.0f);  // p = 100
-    EXPECT_EQ(satisfaction, 100.0f);
-
-    satisfaction = 40.0f;
-    EXPECT_EQ(bonusFor(1, 21, 80.0f, 25.0f, satisfaction), 5.0f);  // p = 15 + 8 + 6 + 30 = 59
-    EXPECT_EQ(satisfaction, 45.0f);
-
-    const float nan = std::numeric_limits<float>::quiet_NaN();
-    satisfaction = 60.0f;
-    EXPECT_EQ(bonusFor(3, 12, nan, nan, satisfaction), 0.0f);  // p = 5 + 2
-    EXPECT_EQ(satisfaction, 60.0f);
-}
 
 TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
 {
@@ -88,191 +57,25 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
     EXPECT_EQ(s, 100.0f);
 }
 
-TEST_F(BetweenDaysFlow, EachEnterMovesOneStage)
+TEST_F(BetweenDaysFlow, BuyingAtExactlyThePriceButNotPastTheHighestLevel)
 {
-    day.stats.itemsWasted = 0;  // a bonus of 2
-    day.stats.averageSpeed = 60.0f;
-    game.customerSatisfaction = 50.0f;
-    keys[kEnter] = true;
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 1);
-    EXPECT_EQ(game.satisfactionBonus, 2.0f);
-    EXPECT_EQ(game.customerSatisfaction, 52.0f);
-    // Still held: the bonus is not given again.
-    game.betweenDaysStage = BetweenDaysStage{0};
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 0);
-    EXPECT_EQ(game.customerSatisfaction, 52.0f);
-    keys[kEnter] = false;
-    frame();
-
-    game.betweenDaysStage = BetweenDaysStage{3};
-    press(kEnter);
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
-}
-
-TEST_F(BetweenDaysFlow, ShopPricesByLevel)
-{
-    const float expected[4][6] = {
-        {125.0f, 180.0f, 250.0f, 375.0f, 525.0f, 0.0f},
-        {160.0f, 215.0f, 280.0f, 400.0f, 550.0f, 0.0f},
-        {180.0f, 230.0f, 310.0f, 435.0f, 600.0f, 0.0f},
-        {220.0f, 300.0f, 410.0f, 550.0f, 700.0f, 0.0f},
+    struct Purchase {
+        int cursor, levelBefore;
+        float funds;
+        int levelAfter;
+        float fundsAfter;
     };
-    for (int level = 0; level <= 5; ++level) {
-        game.upgradeLevels = UpgradeLevels{level, level, level, level, 1};
-        for (int kind = 0; kind < 4; ++kind)
-            EXPECT_EQ(upgradePrice(kind, game.upgradeLevels), expected[kind][level]) << kind << " " << level;
+    const Purchase purchases[] = {
+        {1, 0, 125.0f, 1, 0.0f},     {1, 1, 179.99f, 1, 179.99f}, {2, 0, 159.99f, 0, 159.99f},
+        {3, 0, 180.0f, 1, 0.0f},     {5, 4, 1000.0f, 5, 300.0f},  {5, 5, 1000.0f, 5, 1000.0f},
+    };
+    for (const Purchase& p : purchases) {
+        UpgradeLevels& l = game.upgradeLevels;
+        int* level[] = {nullptr, &l.drinks, &l.burgers, &l.sides, nullptr, &l.advertisement};
+        *level[p.cursor] = p.levelBefore;
+        inShop(p.cursor, p.funds);
+        press(kEnter);
+        EXPECT_EQ(*level[p.cursor], p.levelAfter) << p.cursor << " " << p.funds;
+        EXPECT_EQ(game.totals.funds, p.fundsAfter) << p.cursor << " " << p.funds;
     }
-    game.upgradeLevels.drinks = 7;  // only from a damaged state; never indexes past the table
-    EXPECT_EQ(upgradePrice(UpgradeKind::Drinks, game.upgradeLevels), 0.0f);
-}
-
-TEST_F(BetweenDaysFlow, BuyingAtExactlyThePrice)
-{
-    inShop(1, 125.0f);
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-    press(kEnter);  // 180 for the next level: not enough
-    EXPECT_EQ(game.upgradeLevels.drinks, 1);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-
-    inShop(5, 1000.0f);
-    game.upgradeLevels.advertisement = 4;
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.advertisement, 5);
-    EXPECT_EQ(game.totals.funds, 300.0f);
-    press(kEnter);  // at the highest level
-    EXPECT_EQ(game.upgradeLevels.advertisement, 5);
-    EXPECT_EQ(game.totals.funds, 300.0f);
-
-    inShop(2, 159.99f);
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.burgers, 0);
-    inShop(3, 180.0f);
-    press(kEnter);
-    EXPECT_EQ(game.upgradeLevels.sides, 1);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-}
-
-TEST_F(BetweenDaysFlow, BuyingABattery)
-{
-    inShop(4, 50.0f);
-    game.headsetBattery = 99.9f;
-    press(kEnter);
-    EXPECT_EQ(game.headsetBattery, 100.0f);
-    EXPECT_EQ(game.totals.funds, 0.0f);
-
-    game.totals.funds = 200.0f;
-    press(kEnter);  // a full battery cannot be bought again
-    EXPECT_EQ(game.totals.funds, 200.0f);
-
-    game.headsetBattery = 10.0f;
-    game.totals.funds = 49.99f;
-    press(kEnter);
-    EXPECT_EQ(game.headsetBattery, 10.0f);
-    EXPECT_EQ(game.totals.funds, 49.99f);
-}
-
-TEST_F(BetweenDaysFlow, ShopCursorMovesOnItsGrid)
-{
-    inShop(1, 0.0f);
-    int& cursor = game.upgradeLevels.shopCursor;
-    press(kUp);
-    EXPECT_EQ(cursor, 1);
-    press(kLeft);
-    EXPECT_EQ(cursor, 1);
-    press(kRight);
-    press(kRight);
-    EXPECT_EQ(cursor, 3);
-    press(kRight);
-    EXPECT_EQ(cursor, 3);
-    press(kDown);
-    EXPECT_EQ(cursor, 6);
-    press(kDown);
-    EXPECT_EQ(cursor, 6);
-    press(kLeft);
-    EXPECT_EQ(cursor, 5);
-    press(kUp);
-    EXPECT_EQ(cursor, 2);
-
-    for (int d = 1; d <= 6; ++d) {
-        press('0' + d);
-        EXPECT_EQ(cursor, d);
-        press(kKeypadOne + (6 - d));
-        EXPECT_EQ(cursor, 6 - d + 1);
-    }
-    press('7');
-    EXPECT_EQ(cursor, 1);
-
-    // A held digit acts once: an arrow after it is not undone.
-    keys['4'] = true;
-    frame();
-    EXPECT_EQ(cursor, 4);
-    press(kRight);
-    EXPECT_EQ(cursor, 5);
-    keys['4'] = false;
-    frame();
-    EXPECT_EQ(cursor, 5);
-}
-
-TEST_F(BetweenDaysFlow, SaveAndExitOnlyFromTheLastSlot)
-{
-    inShop(5, 0.0f);
-    keys['S'] = true;
-    frame();
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
-    EXPECT_FALSE(game.saveRequested);
-    // Still held when the cursor arrives on slot 6: it acts there.
-    press(kRight);
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 3);
-    EXPECT_TRUE(game.saveRequested);
-    keys['S'] = false;
-
-    game.saveRequested = false;
-    game.betweenDaysStage = BetweenDaysStage{2};
-    frame();
-    press('X');
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 4);
-
-    game.betweenDaysStage = BetweenDaysStage{2};
-    game.upgradeLevels.shopCursor = 1;
-    press('X');
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
-}
-
-TEST_F(BetweenDaysFlow, EnterOnTheBulletinStartsExactlyOneDay)
-{
-    day.stats.dayNumber = 4;
-    day.stats.fastestOrder = 3.5f;
-    game.betweenDaysStage = BetweenDaysStage{4};
-    day.inGameView = InGameView{2};
-    day.framesSinceOrder = 12;
-    day.orderCounter = 9;
-    day.orderOpen = true;
-    day.customerQueue.resize(3);
-    queueCookJob(1);
-    queueCookJob(6);
-    game.dayStartPending = false;
-
-    keys[kEnter] = true;
-    for (int i = 0; i < 5; ++i)
-        frame();
-    keys[kEnter] = false;
-    frame();
-
-    EXPECT_EQ(day.stats.dayNumber, 5);
-    EXPECT_EQ(day.stats.fastestOrder, 0.0f);
-    EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 0);
-    EXPECT_FALSE(game.dayOver);
-    EXPECT_TRUE(game.dayStartPending);
-    EXPECT_EQ(static_cast<int>(day.inGameView), 0);
-    EXPECT_TRUE(day.customerQueue.empty());
-    EXPECT_EQ(day.framesSinceOrder, 601);
-    EXPECT_EQ(day.orderCounter, 0);
-    EXPECT_FALSE(day.orderOpen);
-    EXPECT_EQ(day.kitchenQueueCount, 0);
-    EXPECT_FALSE(day.kitchenQueue[0].active);
-    EXPECT_EQ(day.kitchenQueue[1].item, 0);
 }

@@ -1,69 +1,53 @@
 // Reading BMP pictures: every supported kind, and damaged files that must be
 // refused with their message, never read outside the file.
 #include "render/bmp.h"
-#include "shell/message_box.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 namespace {
 
+using Bytes = std::vector<uint8_t>;
+
 struct BmpSpec {
     int headerSize = 40;
-    int32_t width = 2;
-    int32_t height = 2;
+    int32_t width = 2, height = 2;
     int bitsPerPixel = 24;
     uint32_t coloursUsed = 0;
-    std::vector<uint8_t> palette;  // blue, green, red (, reserved) per entry
-    std::vector<uint8_t> rows;     // padded rows as stored
+    Bytes palette;  // blue, green, red (, reserved) per entry
+    Bytes rows;     // padded rows as stored
 };
 
-void put16(std::vector<uint8_t>& b, size_t at, uint32_t v)
+void put(Bytes& b, size_t at, uint32_t v, int bytes = 4)
 {
-    b[at] = v & 255;
-    b[at + 1] = (v >> 8) & 255;
+    for (int i = 0; i < bytes; ++i)
+        b[at + i] = (v >> (8 * i)) & 255;
 }
 
-void put32(std::vector<uint8_t>& b, size_t at, uint32_t v)
+Bytes makeBmp(const BmpSpec& s)
 {
-    for (int i = 0; i < 4; ++i) b[at + i] = (v >> (8 * i)) & 255;
-}
-
-std::vector<uint8_t> makeBmp(const BmpSpec& s)
-{
-    std::vector<uint8_t> b(14 + s.headerSize, 0);
+    Bytes b(14 + s.headerSize, 0);
     b[0] = 'B';
     b[1] = 'M';
-    put32(b, 14, s.headerSize);
-    if (s.headerSize == 12) {
-        put16(b, 18, static_cast<uint16_t>(s.width));
-        put16(b, 20, static_cast<uint16_t>(s.height));
-        put16(b, 22, 1);
-        put16(b, 24, s.bitsPerPixel);
-    } else {
-        put32(b, 18, static_cast<uint32_t>(s.width));
-        put32(b, 22, static_cast<uint32_t>(s.height));
-        put16(b, 26, 1);
-        put16(b, 28, s.bitsPerPixel);
-        put32(b, 46, s.coloursUsed);
-    }
+    put(b, 14, s.headerSize);
+    const bool core = s.headerSize == 12;
+    const int size = core ? 2 : 4;
+    put(b, 18, static_cast<uint32_t>(s.width), size);
+    put(b, 18 + size, static_cast<uint32_t>(s.height), size);
+    put(b, 18 + 2 * size, 1, 2);
+    put(b, 20 + 2 * size, s.bitsPerPixel, 2);
+    if (!core)
+        put(b, 46, s.coloursUsed);
     b.insert(b.end(), s.palette.begin(), s.palette.end());
-    put32(b, 10, static_cast<uint32_t>(b.size()));
+    put(b, 10, static_cast<uint32_t>(b.size()));
     b.insert(b.end(), s.rows.begin(), s.rows.end());
-    put32(b, 2, static_cast<uint32_t>(b.size()));
+    put(b, 2, static_cast<uint32_t>(b.size()));
     return b;
 }
 
-std::string decode(const std::vector<uint8_t>& file, ImageRecord& image)
-{
-    return DecodeDib(file, image);
-}
-
-std::vector<uint8_t> rgb(const ImageRecord& image, int x, int y)
+Bytes rgb(const ImageRecord& image, int x, int y)
 {
     const uint8_t* p = image.pixels.data() + (y * image.width + x) * 3;
     return {p[0], p[1], p[2]};
@@ -71,160 +55,57 @@ std::vector<uint8_t> rgb(const ImageRecord& image, int x, int y)
 
 }  // namespace
 
-TEST(BmpReader, TwentyFourBitRowsLoseTheirPaddingAndBecomeRgb)
-{
-    BmpSpec s;
-    s.width = 3;  // 9 bytes a row, padded to 12
-    s.height = 2;
-    s.rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 0, 0,  // bottom row
-              10, 11, 12, 13, 14, 15, 16, 17, 18, 0, 0, 0};
-    ImageRecord image;
-    ASSERT_EQ(decode(makeBmp(s), image), "");
-    EXPECT_EQ(image.width, 3);
-    EXPECT_EQ(image.height, 2);
-    ASSERT_EQ(image.pixels.size(), 18u);
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{3, 2, 1}));  // bottom row first
-    EXPECT_EQ(rgb(image, 2, 1), (std::vector<uint8_t>{18, 17, 16}));
-}
-
 TEST(BmpReader, PalettedPicturesOfEveryDepth)
 {
     // 8 bits, a palette of 2 entries given by the colours-used value.
-    BmpSpec eight;
-    eight.bitsPerPixel = 8;
-    eight.coloursUsed = 2;
-    eight.palette = {255, 0, 0, 0, 0, 0, 255, 0};  // blue, red
-    eight.rows = {0, 1, 0, 0, 1, 0, 0, 0};
     ImageRecord image;
-    ASSERT_EQ(decode(makeBmp(eight), image), "");
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{0, 0, 255}));
-    EXPECT_EQ(rgb(image, 1, 0), (std::vector<uint8_t>{255, 0, 0}));
+    ASSERT_EQ(DecodeDib(makeBmp({40, 2, 2, 8, 2, {255, 0, 0, 0, 0, 0, 255, 0}, {0, 1, 0, 0, 1, 0, 0, 0}}), image), "");
+    EXPECT_EQ(rgb(image, 0, 0), (Bytes{0, 0, 255}));
+    EXPECT_EQ(rgb(image, 1, 0), (Bytes{255, 0, 0}));
 
-    // 4 bits, the full 16-entry palette; high nibble first.
-    BmpSpec four;
-    four.bitsPerPixel = 4;
-    four.palette.assign(16 * 4, 0);
-    four.palette[15 * 4 + 1] = 200;  // entry 15 is green
-    four.rows = {0xF0, 0, 0, 0, 0x0F, 0, 0, 0};
-    ASSERT_EQ(decode(makeBmp(four), image), "");
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{0, 200, 0}));
-    EXPECT_EQ(rgb(image, 1, 0), (std::vector<uint8_t>{0, 0, 0}));
-    EXPECT_EQ(rgb(image, 1, 1), (std::vector<uint8_t>{0, 200, 0}));
+    // 4 bits, the full 16-entry palette (entry 15 green); high nibble first.
+    BmpSpec four{40, 2, 2, 4, 0, Bytes(16 * 4, 0), {0xF0, 0, 0, 0, 0x0F, 0, 0, 0}};
+    four.palette[15 * 4 + 1] = 200;
+    ASSERT_EQ(DecodeDib(makeBmp(four), image), "");
+    EXPECT_EQ(rgb(image, 0, 0), (Bytes{0, 200, 0}));
+    EXPECT_EQ(rgb(image, 1, 0), (Bytes{0, 0, 0}));
+    EXPECT_EQ(rgb(image, 1, 1), (Bytes{0, 200, 0}));
 
     // 1 bit with the 12-byte core header and 3-byte palette entries.
-    BmpSpec one;
-    one.headerSize = 12;
-    one.bitsPerPixel = 1;
-    one.width = 9;
-    one.height = 1;
-    one.palette = {0, 0, 0, 255, 255, 255};
-    one.rows = {0b10000000, 0b10000000, 0, 0};
-    ASSERT_EQ(decode(makeBmp(one), image), "");
+    ASSERT_EQ(DecodeDib(makeBmp({12, 9, 1, 1, 0, {0, 0, 0, 255, 255, 255}, {0x80, 0x80, 0, 0}}), image), "");
     EXPECT_EQ(image.width, 9);
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{255, 255, 255}));
-    EXPECT_EQ(rgb(image, 1, 0), (std::vector<uint8_t>{0, 0, 0}));
-    EXPECT_EQ(rgb(image, 8, 0), (std::vector<uint8_t>{255, 255, 255}));
-}
-
-TEST(BmpReader, TopDownPicturesAreKeptBottomRowFirst)
-{
-    BmpSpec s;
-    s.width = 1;
-    s.height = -2;
-    s.rows = {1, 1, 1, 0, 9, 9, 9, 0};  // top row stored first
-    ImageRecord image;
-    ASSERT_EQ(decode(makeBmp(s), image), "");
-    EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(rgb(image, 0, 0), (std::vector<uint8_t>{9, 9, 9}));
+    EXPECT_EQ(rgb(image, 0, 0), (Bytes{255, 255, 255}));
+    EXPECT_EQ(rgb(image, 1, 0), (Bytes{0, 0, 0}));
+    EXPECT_EQ(rgb(image, 8, 0), (Bytes{255, 255, 255}));
 }
 
 TEST(BmpReader, DamagedFilesAreRefusedWithTheirMessage)
 {
     ImageRecord image;
-    BmpSpec good;
-    good.rows.assign(8, 7);
+    const BmpSpec good{40, 2, 2, 24, 0, {}, Bytes(8, 7)};
+    const char* unknown = "Unknown DIB file format.";
+    const char* conversion = "Image file conversion error.";
+    EXPECT_EQ(DecodeDib(makeBmp({108, 2, 2, 24, 0, {}, Bytes(8, 7)}), image), unknown);
+    EXPECT_EQ(DecodeDib({'B', 'M', 0}, image), unknown);
+    EXPECT_EQ(DecodeDib({'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}, image), unknown);
 
-    BmpSpec otherHeader = good;
-    otherHeader.headerSize = 108;
-    EXPECT_EQ(decode(makeBmp(otherHeader), image), "Unknown DIB file format.");
-    EXPECT_EQ(decode({'B', 'M', 0}, image), "Unknown DIB file format.");
-    EXPECT_EQ(decode({'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}, image),
-              "Unknown DIB file format.");
-
-    std::vector<uint8_t> truncated = makeBmp(good);
+    Bytes truncated = makeBmp(good);
     truncated.resize(truncated.size() - 3);
-    EXPECT_EQ(decode(truncated, image), "Image file conversion error.");
+    EXPECT_EQ(DecodeDib(truncated, image), conversion);
+    Bytes offsetPastEnd = makeBmp(good);
+    put(offsetPastEnd, 10, 0xFFFFFFF0u);
+    EXPECT_EQ(DecodeDib(offsetPastEnd, image), conversion);
 
-    std::vector<uint8_t> offsetPastEnd = makeBmp(good);
-    put32(offsetPastEnd, 10, 0xFFFFFFF0u);
-    EXPECT_EQ(decode(offsetPastEnd, image), "Image file conversion error.");
-
-    BmpSpec bigPalette = good;
-    bigPalette.bitsPerPixel = 1;
-    bigPalette.coloursUsed = 3;  // more than one bit can index
-    bigPalette.palette.assign(12, 0);
-    EXPECT_EQ(decode(makeBmp(bigPalette), image), "Image file conversion error.");
-
-    BmpSpec indexPastPalette = good;
-    indexPastPalette.bitsPerPixel = 8;
-    indexPastPalette.coloursUsed = 2;
-    indexPastPalette.palette.assign(8, 0);
-    indexPastPalette.rows = {0, 5, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(decode(makeBmp(indexPastPalette), image), "Image file conversion error.");
-
-    BmpSpec zeroWidth = good;
-    zeroWidth.width = 0;
-    EXPECT_EQ(decode(makeBmp(zeroWidth), image), "Image file conversion error.");
-    BmpSpec negativeWidth = good;
-    negativeWidth.width = -4;
-    EXPECT_EQ(decode(makeBmp(negativeWidth), image), "Image file conversion error.");
-
-    BmpSpec huge = good;
-    huge.width = 2000000000;
-    huge.height = 2000000000;
-    EXPECT_EQ(decode(makeBmp(huge), image), "Out of memory.");
-
-    BmpSpec paletteCutOff = good;
-    paletteCutOff.bitsPerPixel = 8;
-    paletteCutOff.rows.clear();  // neither the 256-entry palette nor pixels are there
-    EXPECT_EQ(decode(makeBmp(paletteCutOff), image), "Image file conversion error.");
+    const BmpSpec damaged[] = {
+        {40, 2, 2, 1, 3, Bytes(12, 0), Bytes(8, 7)},                // more colours than one bit indexes
+        {40, 2, 2, 8, 2, Bytes(8, 0), {0, 5, 0, 0, 0, 0, 0, 0}},   // an index past the palette
+        {40, 0, 2, 24, 0, {}, Bytes(8, 7)},                         // no width
+        {40, -4, 2, 24, 0, {}, Bytes(8, 7)},                        // a negative width
+        {40, 2, 2, 8, 0, {}, {}},  // neither the 256-entry palette nor pixels are there
+    };
+    for (const BmpSpec& spec : damaged)
+        EXPECT_EQ(DecodeDib(makeBmp(spec), image), conversion) << spec.width << " " << spec.bitsPerPixel;
+    EXPECT_EQ(DecodeDib(makeBmp({40, 2000000000, 2000000000, 24, 0, {}, Bytes(8, 7)}), image), "Out of memory.");
 
     EXPECT_TRUE(image.pixels.empty());  // nothing was ever taken from a refused file
-}
-
-TEST(BmpReader, FilesGiveOneFailureEachAndMissingFilesNone)
-{
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / "quorvel-bmp-test";
-    fs::create_directories(dir);
-    std::string failure = "stale";
-
-    EXPECT_EQ(LoadBitmapFile((dir / "missing.bmp").c_str(), failure), nullptr);
-    EXPECT_EQ(failure, "");  // a missing picture is silent
-    EXPECT_EQ(LoadBitmapFile(nullptr, failure), nullptr);
-    EXPECT_EQ(failure, "");
-
-    std::ofstream((dir / "empty.bmp").string());
-    EXPECT_EQ(LoadBitmapFile((dir / "empty.bmp").c_str(), failure), nullptr);
-    EXPECT_EQ(failure, "Failed to open DIB file " + (dir / "empty.bmp").string() + ".\n");
-
-    BmpSpec s;
-    s.headerSize = 64;
-    s.rows.assign(8, 0);
-    std::vector<uint8_t> bytes = makeBmp(s);
-    std::ofstream((dir / "other.bmp").string(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    EXPECT_EQ(LoadBitmapFile((dir / "other.bmp").c_str(), failure), nullptr);
-    EXPECT_EQ(failure, "Unknown DIB file format.");
-
-    BmpSpec good;
-    good.rows.assign(16, 100);
-    bytes = makeBmp(good);
-    std::ofstream((dir / "good.bmp").string(), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    auto image = LoadBitmapFile((dir / "good.bmp").c_str(), failure);
-    ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->width, 2);
-    EXPECT_EQ(failure, "");
-    fs::remove_all(dir);
 }

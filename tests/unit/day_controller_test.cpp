@@ -21,13 +21,6 @@ protected:
         for (int i = 0; i < n; ++i)
             InGameController(keys);
     }
-    void Press(int key)
-    {
-        keys[key] = true;
-        Frame();
-        keys[key] = false;
-        Frame();
-    }
 };
 
 }  // namespace
@@ -82,26 +75,4 @@ TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
     Frame();
     EXPECT_EQ(static_cast<int>(day.registerState), 2);
     EXPECT_TRUE(day.stats.customerPutOnHold);
-}
-
-TEST_F(Controller, TheEnterThatPicksABagUpDoesNotAlsoHandItOut)
-{
-    Frame();
-    AddCustomer({6});
-    KeyReceipt({6});
-    day.bags[0].receipt->lines[0].bagged = true;
-    day.bags[0].selected = true;
-    day.inGameView = InGameView{1};
-    keys[kEnter] = true;
-    Frame(3);
-    EXPECT_EQ(static_cast<int>(day.inGameView), 2);
-    EXPECT_TRUE(day.bags[0].pickedUp);
-    EXPECT_EQ(day.customersServed, 0);
-    keys[kEnter] = false;
-    Frame();
-    Press(kEnter);
-    EXPECT_EQ(day.customersServed, 1);
-    EXPECT_EQ(day.carsInLine, 0);
-    EXPECT_TRUE(day.bags[0].free);
-    EXPECT_FLOAT_EQ(day.stats.revenue, 1.5f);
 }

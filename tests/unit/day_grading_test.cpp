@@ -50,7 +50,7 @@ TEST_F(Grading, AGarbledOrderLineNeverMatches)
     EXPECT_EQ(computeAccuracy(0), 95.0f);
 }
 
-TEST_F(Grading, ServiceTimeRevenueRecordsAndPenalty)
+TEST_F(Grading, ServiceTimeRecordsAndPenalty)
 {
     AddCustomer({1, 6});
     Receipt& r = KeyReceipt({1, 6, 10});
@@ -58,39 +58,26 @@ TEST_F(Grading, ServiceTimeRevenueRecordsAndPenalty)
     day.gameClock = At(9, 20);
     float satisfaction = 80.0f;
     GradeOrder(0, satisfaction);
-
     EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 4.8f);  // 1,200 game seconds / 250
     EXPECT_EQ(day.stats.readOrderTime(0), day.stats.lastOrderTime);
     EXPECT_EQ(day.stats.readOrderAccuracy(0), 90.0f);
     EXPECT_FLOAT_EQ(day.stats.revenue, 5.20f);
-    EXPECT_EQ(day.stats.ordersServed, 1);
-    EXPECT_EQ(day.stats.orderIndex, 1);
-    EXPECT_EQ(day.stats.fastestOrder, day.stats.lastOrderTime);
     EXPECT_EQ(day.stats.biggestOrderItems, 3);
     EXPECT_EQ(day.stats.burgersSold[Burger::Megaburger], 1);
-    EXPECT_EQ(day.stats.drinksSold[Drink::Coke], 1);
-    EXPECT_EQ(r.timeServed.minutes, 20.0f);
     EXPECT_EQ(satisfaction, 80.0f - 0.1f);  // quick, but 90 % accurate
-}
+    const float first = day.stats.fastestOrder;
+    EXPECT_EQ(first, day.stats.lastOrderTime);
 
-TEST_F(Grading, AReceiptNeverClosedCountsFromSixAndASlowerOrderKeepsTheRecord)
-{
+    // A receipt never closed with End counts from six; a slower order keeps the record.
+    releaseBag(0);
     AddCustomer({6});
     KeyReceipt({6});
     day.gameClock = At(9, 20);
-    float satisfaction = 100.0f;
     GradeOrder(0, satisfaction);
     EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 48.0f);
-    EXPECT_FLOAT_EQ(satisfaction, 100.0f - 0.4f);
-    const float first = day.stats.fastestOrder;
-
-    releaseBag(0);
-    AddCustomer({6});
-    KeyReceipt({6});  // a single line: not a bigger order
-    day.gameClock = At(11, 0);
-    GradeOrder(0, satisfaction);
+    EXPECT_FLOAT_EQ(satisfaction, 80.0f - 0.1f - 0.4f);
     EXPECT_EQ(day.stats.fastestOrder, first);
-    EXPECT_EQ(day.stats.biggestOrderItems, 1);
+    EXPECT_EQ(day.stats.biggestOrderItems, 3);
     EXPECT_EQ(day.stats.orderIndex, 2);
 }
 

@@ -10,17 +10,19 @@
 #include "support/day_state.h"
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <random>
-#include <vector>
+#include <sstream>
 
 namespace {
 
 constexpr int kEnter = 13, kSpace = 32, kEnd = 35, kLeft = 37, kRight = 39;
 
 struct Tally {
-    int days = 0, served = 0, wrongCars = 0, wavedOn = 0, orders = 0;
+    int days = 0, served = 0, wrongCars = 0, wavedOn = 0;
 };
 
 class Player {
@@ -30,7 +32,9 @@ public:
     // The keys held on the next frame.
     std::vector<int> NextKeys()
     {
-        if (plan_.empty() && static_cast<int>(day.inGameView) <= 2)
+        if (day.orderOpen && keyedOrder_ != orderId())
+            keyOrder();
+        if (plan_.empty() && (game.dayOver || static_cast<int>(day.inGameView) <= 2))
             decide();
         if (plan_.empty())
             return {};
@@ -42,7 +46,9 @@ public:
 private:
     std::mt19937 random_;
     std::deque<std::vector<int>> plan_;
+    int keyedOrder_ = -1;
 
+    static int orderId() { return day.stats.dayNumber * 1000 + day.orderCounter; }
     bool chance(int percent) { return static_cast<int>(random_() % 100) < percent; }
     void press(std::vector<int> keys)
     {
@@ -93,7 +99,6 @@ private:
                 return;
             }
             press({kEnter});
-            keyOrder();
             return;
         }
         if (carAtWindowWithoutReceipt(day) && day.carsInLine > 0) {
@@ -132,26 +137,16 @@ private:
         wait(1 + static_cast<int>(random_() % 60));
     }
 
-    // The key of an item the due car's receipt still lacks and the kitchen is not
-    // making (it went into another bag, or was wasted); 0 when there is none.
+    // While the kitchen is idle, the key of an item the due car's receipt still
+    // lacks (it went into another bag, or was wasted); 0 when there is none.
     static int missingItem()
     {
-        for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
+        for (int slot = 0; slot < kBagCount + kWaitingSlotCount && day.kitchenQueueCount == 0; ++slot) {
             const Bag& bag = slotAt(slot);
-            if (!bag.receipt || bag.receipt->orderNumber - 1 != day.customersServed)
-                continue;
-            for (int i = 0; i < bag.receipt->count; ++i) {
-                const OrderItem& line = bag.receipt->lines[i];
-                if (line.bagged)
-                    continue;
-                int wanted = 0, cooking = 0;
-                for (int j = 0; j < bag.receipt->count; ++j)
-                    wanted += !bag.receipt->lines[j].bagged && std::strcmp(bag.receipt->lines[j].name, line.name) == 0;
-                for (int j = 0; j < day.kitchenQueueCount; ++j)
-                    cooking += day.kitchenQueue[j].name == line.name;
-                if (cooking < wanted)
-                    return keyOf(line.name);
-            }
+            if (bag.receipt && bag.receipt->orderNumber - 1 == day.customersServed)
+                for (int i = 0; i < bag.receipt->count; ++i)
+                    if (!bag.receipt->lines[i].bagged)
+                        return keyOf(bag.receipt->lines[i].name);
         }
         return 0;
     }
@@ -172,40 +167,20 @@ private:
         return 0;
     }
 
-    // Keys the order just taken (read from the queue once it is there), with slips.
+    // Keys the order of the car just answered, with slips, ahead of anything planned.
     void keyOrder()
     {
-        wait(1);
-        plan_.push_back({-1});  // a marker: the order is keyed once Enter has taken it
-    }
-
-public:
-    // Replaces the marker with the keys of the latest customer's order.
-    void ExpandMarker()
-    {
-        if (plan_.empty() || plan_.front() != std::vector<int>{-1})
-            return;
-        plan_.pop_front();
+        keyedOrder_ = orderId();
         std::deque<std::vector<int>> keyed;
-        if (!day.customerQueue.empty()) {
-            const Customer& c = day.customerQueue.back();
-            for (int i = 0; i < c.count; ++i) {
-                if (chance(5))
-                    continue;  // forgotten
-                keyed.push_back({chance(5) ? 'P' : keyOf(c.order[i].name)});
-                keyed.push_back({});
-            }
-            for (int key : {8, 46}) {  // Backspace, Delete (a stuck car later)
-                if (chance(4)) {
-                    keyed.push_back({key});
-                    keyed.push_back({});
-                }
-            }
-        }
-        if (chance(92)) {
-            keyed.push_back({kEnd});
-            keyed.push_back({});
-        }
+        const Customer& c = day.customerQueue.back();
+        for (int i = 0; i < c.count; ++i)
+            if (!chance(5))  // else forgotten
+                keyed.insert(keyed.end(), {{chance(5) ? 'P' : keyOf(c.order[i].name)}, {}});
+        for (int key : {8, 46})  // Backspace, Delete (a stuck car later)
+            if (chance(4))
+                keyed.insert(keyed.end(), {{key}, {}});
+        if (chance(92))
+            keyed.insert(keyed.end(), {{kEnd}, {}});
         plan_.insert(plan_.begin(), keyed.begin(), keyed.end());
     }
 };
@@ -254,36 +229,29 @@ void CheckRules(int frame)
     }
 }
 
-}  // namespace
-
-namespace {
-class PlayedDays : public FreshGame {};
-}  // namespace
-
-TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
-{
-    Tally tally;
-    for (unsigned seed : {11u, 12u, 13u}) {
+class PlayedDays : public FreshGame {
+protected:
+    // Plays the frames with the seed's player, checking the rules every frame.
+    void play(unsigned seed, long frames, Tally& tally)
+    {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Reset();
         screenFlags.titleMenuActive = false;
-        if (seed == 12)
+        if (seed % 2 == 0)
             program.gameOptions = Option::FiveMinuteDays;  // and no slides
         Player player(seed);
         bool keys[256] = {};
         const int startDay = day.stats.dayNumber;
-        for (int frame = 0; frame < 100000; ++frame) {
-            player.ExpandMarker();
+        for (long frame = 0; frame < frames; ++frame) {
             std::memset(keys, 0, sizeof keys);
             for (int k : player.NextKeys())
-                if (k >= 0)
-                    keys[k] = true;
+                keys[k] = true;
             const int served = day.customersServed;
             const float satisfaction = game.customerSatisfaction;
             const int wrongBefore = day.framesSinceWrongBag;
             const int ordersBefore = day.stats.ordersServed;
             InGameController(keys);
-            CheckRules(frame);
+            CheckRules(static_cast<int>(frame));
             if (HasFailure())
                 return;
             if (day.framesSinceWrongBag == 0 && wrongBefore != 0)
@@ -293,9 +261,24 @@ TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
                 tally.wavedOn += 1;
         }
         tally.days += day.stats.dayNumber - startDay;
-        tally.orders += game.totals.customers + day.stats.customers;
         tally.served += game.totals.ordersServed + day.stats.ordersServed;
     }
+};
+}  // namespace
+
+// scripts/storms.sh sets QUORVEL_STORM_FRAMES (and QUORVEL_STORM_SEEDS, blank-separated)
+// for long runs.
+TEST_F(PlayedDays, ARandomizedPlayerPlaysWholeDaysWithinTheRules)
+{
+    const char* frames = std::getenv("QUORVEL_STORM_FRAMES");
+    const char* seeds = std::getenv("QUORVEL_STORM_SEEDS");
+    std::istringstream seedList(seeds != nullptr ? seeds : "11 12 13");
+    Tally tally;
+    for (unsigned seed; seedList >> seed && !HasFailure();)
+        play(seed, frames != nullptr ? std::atol(frames) : 100000, tally);
+    std::printf("%d days, %d orders served\n", tally.days, tally.served);
+    if (frames != nullptr)
+        return;
     EXPECT_GE(tally.days, 6);
     EXPECT_GE(tally.served, 50);
     EXPECT_GE(tally.wrongCars, 1);

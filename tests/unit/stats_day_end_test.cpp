@@ -1,33 +1,12 @@
-// Closing time: the day's averages, leftover kitchen jobs, and the records kept across days.
+// Closing time: the day's averages, and the records kept across days.
 #include "rules/day_clock.h"
 #include "rules/day_start.h"
-#include "model/stats.h"
-
-#include "model/game_state.h"
-#include "model/random.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "support/day_state.h"
 
 namespace {
 
-class DayEnd : public ::testing::Test {
+class DayEnd : public FreshGame {
 protected:
-    void SetUp() override
-    {
-        game = GameState{}; day = DayState{};
-        day.stats = DayStats{};
-        game.totals = TotalStats{};
-        savedRng = rngState;
-    }
-    void TearDown() override
-    {
-        game = GameState{}; day = DayState{};
-        day.stats = DayStats{};
-        game.totals = TotalStats{};
-        rngState = savedRng;
-    }
     // One order handed out, as the window records it.
     static void Served(float time, float accuracy)
     {
@@ -49,12 +28,11 @@ protected:
         day.stats.biggestOrder.orderNumber = dayNumber;  // marks whose copy it is
         accumulateDayIntoTotals();
     }
-    uint32_t savedRng = 0;
 };
 
 }  // namespace
 
-TEST_F(DayEnd, AveragesCoverTheDaysOrders)
+TEST_F(DayEnd, AveragesCoverTheDaysOrdersInThirtyTwoBitFloats)
 {
     Served(2.0f, 100.0f);
     Served(4.0f, 90.0f);
@@ -62,28 +40,9 @@ TEST_F(DayEnd, AveragesCoverTheDaysOrders)
     finishDayStatistics();
     EXPECT_EQ(day.stats.averageSpeed, 4.0f);
     EXPECT_EQ(day.stats.averageAccuracy, 90.0f);
-}
 
-TEST_F(DayEnd, AveragesCoverOrdersBeyondTheFiftieth)
-{
-    for (int i = 0; i < 60; ++i)
-        Served(i < 50 ? 1.0f : 61.0f, i < 50 ? 100.0f : 40.0f);
-    finishDayStatistics();
-    EXPECT_EQ(day.stats.averageSpeed, 11.0f);
-    EXPECT_EQ(day.stats.averageAccuracy, 90.0f);
-}
-
-TEST_F(DayEnd, ADayWithoutOrdersHasNotANumberAverages)
-{
-    finishDayStatistics();
-    EXPECT_TRUE(std::isnan(day.stats.averageSpeed));
-    EXPECT_TRUE(std::isnan(day.stats.averageAccuracy));
-    EXPECT_FALSE(day.stats.averageAccuracy >= 0.0f);
-}
-
-TEST_F(DayEnd, AveragesSumInThirtyTwoBitFloats)
-{
     // 1e8 + 1 + 1 ... stays 1e8 when each partial sum is rounded to a float.
+    day.stats = DayStats{};
     Served(1e8f, 0.0f);
     for (int i = 0; i < 9; ++i)
         Served(1.0f, 0.0f);
@@ -91,98 +50,31 @@ TEST_F(DayEnd, AveragesSumInThirtyTwoBitFloats)
     EXPECT_EQ(day.stats.averageSpeed, 1e8f / 10.0f);
 }
 
-TEST_F(DayEnd, LeftoverKitchenJobsAreWastedByItem)
+TEST_F(DayEnd, RecordsNeedAStrictlyBetterDay)
 {
-    queueCookJob(1);
-    queueCookJob(11);
-    day.stats.itemsWasted = 3;
-    day.gameClock = GameClock{10.0f, 0.0f, 0.0f, 0, false};  // closing time, nobody in line
-    RegisterState speaker = RegisterState::Empty;
-    AdvanceDay(game.dayOver, game.headsetBattery, game.customerSatisfaction, speaker, 0);
-    EXPECT_TRUE(game.dayOver);
-    EXPECT_EQ(day.kitchenQueueCount, 0);
-    EXPECT_EQ(day.stats.itemsWasted, 5);
-    EXPECT_EQ(day.stats.burgersWasted[Burger::Megaburger], 1);
-    EXPECT_EQ(day.stats.drinksWasted[Drink::GrapeSoda], 1);
-    EXPECT_EQ(game.totals.itemsWasted, 5);
-    EXPECT_EQ(game.totals.burgersWasted[Burger::Megaburger], 1);
-}
-
-TEST_F(DayEnd, TheDayIsAddedIntoTheTotals)
-{
-    game.totals.funds = 100.0f;
-    game.totals.customers = 10;
-    game.totals.ordersServed = 7;
-    game.totals.drinksSold[Drink::Coke] = 2;
-    day.stats.revenue = 25.5f;
-    day.stats.customers = 4;
-    day.stats.ordersServed = 3;
-    day.stats.drinksSold[Drink::Coke] = 3;
-    day.stats.sidesWasted[Side::Fries] = 1;
-    accumulateDayIntoTotals();
-    EXPECT_EQ(game.totals.funds, 125.5f);
-    EXPECT_EQ(game.totals.customers, 14);
-    EXPECT_EQ(game.totals.ordersServed, 10);
-    EXPECT_EQ(game.totals.drinksSold[Drink::Coke], 5);
-    EXPECT_EQ(game.totals.sidesWasted[Side::Fries], 1);
-}
-
-TEST_F(DayEnd, FastestOrderRecordNeedsAStrictlyFasterDayWithOrders)
-{
-    CloseDay(1, 10.0f, 0.0f, 0);  // no orders: no record
-    EXPECT_EQ(game.totals.fastestOrder, 0.0f);
-    CloseDay(2, 10.0f, 6.0f, 0);  // the first day with orders sets it
-    EXPECT_EQ(game.totals.fastestOrder, 6.0f);
-    CloseDay(3, 10.0f, 7.0f, 0);
-    EXPECT_EQ(game.totals.fastestOrder, 6.0f);
-    CloseDay(4, 10.0f, 0.0f, 0);
-    EXPECT_EQ(game.totals.fastestOrder, 6.0f);
-    CloseDay(5, 10.0f, 5.5f, 0);
-    EXPECT_EQ(game.totals.fastestOrder, 5.5f);
-}
-
-TEST_F(DayEnd, BestDayRecordKeepsTheClosingDaysOwnNumber)
-{
-    CloseDay(1, 0.0f, 0.0f, 0);  // the first closed day always sets the record
-    EXPECT_EQ(game.totals.bestDayRevenue, 0.0f);
-    EXPECT_EQ(game.totals.bestDayNumber, 1);
-    CloseDay(2, 30.0f, 0.0f, 0);  // a record of 0 is replaced
-    EXPECT_EQ(game.totals.bestDayRevenue, 30.0f);
-    EXPECT_EQ(game.totals.bestDayNumber, 2);
-    CloseDay(3, 30.0f, 0.0f, 0);  // a tie leaves it
-    EXPECT_EQ(game.totals.bestDayNumber, 2);
-    CloseDay(4, 29.99f, 0.0f, 0);
-    EXPECT_EQ(game.totals.bestDayNumber, 2);
-    CloseDay(5, 30.01f, 0.0f, 0);
-    EXPECT_EQ(game.totals.bestDayRevenue, 30.01f);
-    EXPECT_EQ(game.totals.bestDayNumber, 5);
-}
-
-TEST_F(DayEnd, BiggestOrderRecordNeedsStrictlyMoreItems)
-{
-    CloseDay(1, 1.0f, 0.0f, 4);
-    EXPECT_EQ(game.totals.biggestOrderItems, 4);
-    EXPECT_EQ(game.totals.biggestOrder.orderNumber, 1);
-    CloseDay(2, 1.0f, 0.0f, 4);  // a tie keeps the earlier copy
-    EXPECT_EQ(game.totals.biggestOrder.orderNumber, 1);
-    CloseDay(3, 1.0f, 0.0f, 2);
-    EXPECT_EQ(game.totals.biggestOrderItems, 4);
-    CloseDay(4, 1.0f, 0.0f, 7);
-    EXPECT_EQ(game.totals.biggestOrderItems, 7);
-    EXPECT_EQ(game.totals.biggestOrder.orderNumber, 4);
-}
-
-TEST_F(DayEnd, EachDayShowsItsOwnBiggestOrderWhileTheRecordKeepsTheLargest)
-{
-    day.stats.biggestOrderItems = 8;
-    day.stats.biggestOrder.count = 8;
-    accumulateDayIntoTotals();
-    StartDay();
-    EXPECT_EQ(day.stats.biggestOrderItems, 0);
-    // A smaller order the next day becomes that day's biggest, leaving the record.
-    day.stats.biggestOrderItems = 3;
-    day.stats.biggestOrder.count = 3;
-    accumulateDayIntoTotals();
-    EXPECT_EQ(game.totals.biggestOrderItems, 8);
-    EXPECT_EQ(game.totals.biggestOrder.count, 8);
+    struct Closing {
+        float revenue, fastest;
+        int biggest;
+        float bestRevenue;  // the records after the day closed
+        int bestDay;
+        float fastestRecord;
+        int biggestRecord, biggestFrom;
+    };
+    const Closing days[] = {
+        {0.0f, 0.0f, 4, 0.0f, 1, 0.0f, 4, 1},          // the first day sets the best day; no orders, no fastest
+        {30.0f, 6.0f, 4, 30.0f, 2, 6.0f, 4, 1},        // a best day of 0 is beaten; a tie keeps the biggest
+        {30.0f, 7.0f, 2, 30.0f, 2, 6.0f, 4, 1},        // ties and slower days change nothing
+        {29.99f, 0.0f, 4, 30.0f, 2, 6.0f, 4, 1},
+        {30.01f, 5.5f, 7, 30.01f, 5, 5.5f, 7, 5},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const Closing& d = days[i];
+        CloseDay(i + 1, d.revenue, d.fastest, d.biggest);
+        const TotalStats& t = game.totals;
+        EXPECT_EQ(t.bestDayRevenue, d.bestRevenue) << "day " << i + 1;
+        EXPECT_EQ(t.bestDayNumber, d.bestDay) << "day " << i + 1;
+        EXPECT_EQ(t.fastestOrder, d.fastestRecord) << "day " << i + 1;
+        EXPECT_EQ(t.biggestOrderItems, d.biggestRecord) << "day " << i + 1;
+        EXPECT_EQ(t.biggestOrder.orderNumber, d.biggestFrom) << "day " << i + 1;
+    }
 }

@@ -1,5 +1,6 @@
 // quorvel-replay: runs the game's own frame pass against a script of key
 // changes and window events, headless, and prints the state and the draws.
+#include "condition.h"
 #include "dump.h"
 #include "script.h"
 #include "shot.h"
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -27,9 +29,62 @@ void printJson(const nlohmann::json& value)
     std::fputc('\n', stdout);
 }
 
+// A shot shows the last frame drawn; so may one after a minimised stretch or a close.
+bool ShowsLastFrame(const Command& c)
+{
+    using K = Command::Kind;
+    return c.kind == K::Shot || c.kind == K::Minimize || c.kind == K::Close;
+}
+
+// The script's lines; with look-ahead, it can tell whether the next command is a shot.
+class ScriptLines {
+public:
+    ScriptLines(std::istream& in, bool lookAhead) : in_(in), lookAhead_(lookAhead) {}
+    bool next(std::string& line)
+    {
+        if (!ahead_.empty()) {
+            line = std::move(ahead_.front());
+            ahead_.pop_front();
+            return true;
+        }
+        return static_cast<bool>(std::getline(in_, line));
+    }
+    // Whether the first command after the current line shows the last frame drawn
+    // (false without look-ahead).
+    bool shotFollows()
+    {
+        if (!lookAhead_)
+            return false;
+        for (size_t i = 0;; ++i) {
+            std::string line;
+            if (i == ahead_.size() && !std::getline(in_, line))
+                return false;
+            if (i == ahead_.size())
+                ahead_.push_back(std::move(line));
+            std::vector<Command> commands;
+            std::string error;
+            if (!ParseLine(ahead_[i], commands, error))
+                return false;
+            if (!commands.empty())
+                return ShowsLastFrame(commands[0]);
+        }
+    }
+
+private:
+    std::istream& in_;
+    bool lookAhead_;
+    std::deque<std::string> ahead_;
+};
+
 // Runs the commands of a script against the game's frame pass.
 class Replay {
 public:
+    // With drawShotsOnly, OpenGL draws only the frames a shot will show; the others
+    // are recorded only, as without OpenGL. Drawing changes nothing but the pixels.
+    explicit Replay(bool drawShotsOnly) : drawShotsOnly_(drawShotsOnly) {}
+    // Whether the command after the one about to run shows the last frame drawn.
+    void setShotNext(bool shotNext) { shotNext_ = shotNext; }
+
     // False, with the error, when the command could not be carried out.
     bool run(const Command& c, std::string& error)
     {
@@ -52,7 +107,20 @@ public:
         case Command::Kind::Dump: printJson(DumpState(frame_)); break;
         case Command::Kind::Draws: printJson(DumpDraws()); break;
         case Command::Kind::Sounds: printJson(DumpSounds()); break;
-        case Command::Kind::Shot: return WriteShot(c.file, error);
+        case Command::Kind::Shot:
+            if (!shownWithGL_) {
+                error = "shot: the frame it would show was not drawn with OpenGL";
+                return false;
+            }
+            return WriteShot(c.file, error);
+        case Command::Kind::Until: return runUntil(c.condition, c.count, error);
+        case Command::Kind::Expect: {
+            const nlohmann::json value = ConditionValue(c.condition, frame_);
+            if (ConditionHolds(c.condition, value))
+                return true;
+            error = "expected " + c.condition.text + ", found " + value.dump();
+            return false;
+        }
         }
         return true;
     }
@@ -64,30 +132,61 @@ private:
             keys[k] = down;
     }
     // Once the loop's done flag is set, passes do nothing and are not counted.
-    void runFrames(long long count)
+    void runFrames(long long count, bool toTheEnd = true)
     {
         for (long long i = 0; i < count && !shell.done; ++i) {
-            FramePass();
+            if (drawShotsOnly_)
+                useGL(shotNext_ && (i == count - 1 || !toTheEnd));
+            if (FramePass())
+                shownWithGL_ = renderState.useGL;
             ++frame_;
         }
     }
 
+    static void useGL(bool on)
+    {
+        if (on && !renderState.useGL) {
+            renderState.useGL = true;
+            ReapplyGLState();
+        }
+        renderState.useGL = on;
+    }
+
+    // Frame passes until the condition holds (none when it already does).
+    bool runUntil(const Condition& condition, long long limit, std::string& error)
+    {
+        for (long long run = 0; !ConditionHolds(condition, ConditionValue(condition, frame_)); ++run) {
+            if (run == limit || shell.done) {
+                error = "until " + condition.text + ": still " + ConditionValue(condition, frame_).dump() +
+                        " after " + std::to_string(run) + " frames";
+                return false;
+            }
+            runFrames(1, false);
+        }
+        return true;
+    }
+
     long long frame_ = 0;
+    bool drawShotsOnly_;
+    bool shotNext_ = false;
+    bool shownWithGL_ = true;
 };
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    bool withGL = true;
+    bool withGL = true, drawShotsOnly = false;
     const char* scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-gl") == 0) {
             withGL = false;
+        } else if (std::strcmp(argv[i], "--draw-shots-only") == 0) {
+            drawShotsOnly = true;
         } else if (scriptPath == nullptr && argv[i][0] != '-') {
             scriptPath = argv[i];
         } else {
-            std::fprintf(stderr, "usage: quorvel-replay [--no-gl] [SCRIPT]\n");
+            std::fprintf(stderr, "usage: quorvel-replay [--no-gl | --draw-shots-only] [SCRIPT]\n");
             return 2;
         }
     }
@@ -105,9 +204,11 @@ int main(int argc, char** argv)
         return 1;
     drawLog.enabled = true;
 
-    Replay replay;
+    drawShotsOnly = drawShotsOnly && withGL;
+    Replay replay(drawShotsOnly);
+    ScriptLines lines(script, drawShotsOnly);
     std::string line;
-    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+    for (int lineNumber = 1; lines.next(line); ++lineNumber) {
         std::vector<Command> commands;
         std::string error;
         bool ok = ParseLine(line, commands, error);
@@ -115,8 +216,12 @@ int main(int argc, char** argv)
             ok = false;
             error = "shot needs OpenGL (run without --no-gl)";
         }
-        for (size_t i = 0; ok && i < commands.size(); ++i)
+        for (size_t i = 0; ok && i < commands.size(); ++i) {
+            const bool last = i + 1 == commands.size();
+            replay.setShotNext(last ? drawShotsOnly && lines.shotFollows()
+                                    : ShowsLastFrame(commands[i + 1]));
             ok = replay.run(commands[i], error);
+        }
         if (!ok) {
             std::fflush(stdout);
             std::fprintf(stderr, "quorvel-replay: line %d: %s\n", lineNumber, error.c_str());

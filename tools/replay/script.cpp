@@ -71,6 +71,46 @@ bool parseCount(const std::string& word, long long& value)
     return true;
 }
 
+// "PATH OP VALUE [within N]" from the words after the command's name; VALUE is
+// taken from the line as written, so the blanks inside a JSON string stay.
+bool parseCondition(const std::string& line, const std::vector<std::string>& w, const std::vector<size_t>& starts,
+                    bool withLimit, Command& c, std::string& error)
+{
+    static const std::map<std::string, Condition::Op> ops = {
+        {"==", Condition::Op::Equal},       {"!=", Condition::Op::NotEqual},
+        {"<", Condition::Op::Less},         {"<=", Condition::Op::LessEqual},
+        {">", Condition::Op::Greater},      {">=", Condition::Op::GreaterEqual},
+        {"contains", Condition::Op::Contains}, {"lacks", Condition::Op::Lacks}};
+    size_t end = w.size();
+    c.count = 100000;
+    if (withLimit && end >= 6 && w[end - 2] == "within") {
+        if (!parseCount(w[end - 1], c.count) || c.count < 1) {
+            error = "within needs a count of at least 1";
+            return false;
+        }
+        end -= 2;
+    }
+    auto op = w.size() >= 4 ? ops.find(w[2]) : ops.end();
+    if (end < 4 || op == ops.end()) {
+        error = w[0] + " needs a path, a comparison (== != < <= > >= contains lacks) and a value";
+        return false;
+    }
+    const size_t valueEnd = end < w.size() ? starts[end] : line.size();
+    std::string value = line.substr(starts[3], valueEnd - starts[3]);
+    value.erase(value.find_last_not_of(" \t\r") + 1);
+    c.condition.value = nlohmann::json::parse(value, nullptr, false);
+    if (c.condition.value.is_discarded()) {
+        error = "not a JSON value: " + value;
+        return false;
+    }
+    std::istringstream segments(w[1]);
+    for (std::string segment; std::getline(segments, segment, '.');)
+        c.condition.path.push_back(segment);
+    c.condition.op = op->second;
+    c.condition.text = w[1] + " " + w[2] + " " + value;
+    return true;
+}
+
 }  // namespace
 
 bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::string& error)
@@ -78,8 +118,12 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
     std::string line = rawLine.substr(0, rawLine.find('#'));
     std::istringstream words(line);
     std::vector<std::string> w;
-    for (std::string word; words >> word;)
+    std::vector<size_t> starts;
+    for (std::string word; words >> std::ws, words >> word;) {
+        starts.push_back(static_cast<size_t>(words.tellg() < 0 ? line.size() : static_cast<size_t>(words.tellg())) -
+                         word.size());
         w.push_back(word);
+    }
     if (w.empty())
         return true;
 
@@ -141,6 +185,13 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
         }
         c.kind = Command::Kind::Shot;
         c.file = w[1];
+        out.push_back(c);
+        return true;
+    }
+    if (name == "until" || name == "expect") {
+        c.kind = name == "until" ? Command::Kind::Until : Command::Kind::Expect;
+        if (!parseCondition(line, w, starts, c.kind == Command::Kind::Until, c, error))
+            return false;
         out.push_back(c);
         return true;
     }
