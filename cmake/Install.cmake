@@ -76,7 +76,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
 include(CPack)
 
-if(QUORVEL_TESTS)
+if(QUORVEL_TESTS AND NOT QUORVEL_SANITIZE)
   set(QUORVEL_INSTALL_TEST ${CMAKE_SOURCE_DIR}/tests/install_test.sh)
   # Installs into a temporary prefix and starts the installed game, under an X
   # server, from a folder that has nothing of the game in it.
