@@ -51,6 +51,7 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
     EXPECT_EQ(bonusFor(4, 10, 75.0f, 50.0f, s), 0.0f);
     EXPECT_EQ(bonusFor(4, 16, 81.0f, 37.9f, s), 3.0f);  // 5 + 12 + 20 -> 37
     EXPECT_EQ(bonusFor(2, 11, 86.0f, 49.0f, s), 4.0f);  // 10 + 2 + 18 + 10
+    EXPECT_EQ(bonusFor(3, 11, 81.0f, 37.9f, s), 3.0f);  // 5 + 2 + 12 + 20 -> 39
     // The return value is the increase before the cap.
     s = 99.5f;
     EXPECT_EQ(bonusFor(0, 0, 0.0f, 60.0f, s), 2.0f);

@@ -79,6 +79,14 @@ TEST_F(Grading, ServiceTimeRecordsAndPenalty)
     EXPECT_EQ(day.stats.fastestOrder, first);
     EXPECT_EQ(day.stats.biggestOrderItems, 3);
     EXPECT_EQ(day.stats.orderIndex, 2);
+
+    // Taken before noon, served after one: 70 game minutes.
+    releaseBag(0);
+    AddCustomer({6});
+    KeyReceipt({6}).timeTaken = At(11, 55);
+    day.gameClock = At(1, 5, false);
+    GradeOrder(0, satisfaction);
+    EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 16.8f);
 }
 
 TEST_F(Grading, PenaltyTiersAddTheTwoParts)

@@ -51,6 +51,9 @@ TEST_F(Kitchen, TheNextJobStartsOnTheFrameTheOneBeforeItPassesAHundred)
     recomputeCookRates(UpgradeLevels{5, 5, 5, 0, 1});
     queueCookJob(kMegaburger);
     EXPECT_EQ(CookFront(), 1198);
+    EXPECT_GT(day.kitchenQueue[0].progress, 100.0f);  // the last step goes past
+    advanceCooking();
+    EXPECT_EQ(day.kitchenQueue[0].progress, 100.0f);
 }
 
 TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)

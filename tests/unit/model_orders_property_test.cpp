@@ -170,10 +170,12 @@ void RunSequence(unsigned seed, int steps)
                 bool bagged = bagItemOnReceipt(*slotAt(s).receipt, name.c_str());
                 model.bag(s, name, bagged);
             }
-        } else {  // a new day
+        } else {  // a new day: no slot and no customer left
             for (int s = 0; s < 5; ++s)
                 model.destroy(s);
+            model.latestOrder.clear();
             clearAllSlots();
+            day.customerQueue.clear();
         }
         ExpectMatchesModel(model, step);
         if (::testing::Test::HasFatalFailure())

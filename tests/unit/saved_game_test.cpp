@@ -84,7 +84,7 @@ TEST_F(SavedGame, BadValuesLeaveOnlyTheirOwnField)
                    "-1 x 3.5 +7 99999999999\n"        // negative, text, fraction, good (+7), too big
                    "abc 12abc 1e3 0x10 2 -0.5\n"      // Pepsi good (2)
                    "- + -- 1,000\n"
-                   "nan inf -5 1e50 -3 0.5\n"          // best-day number -5, funds beyond a float
+                   "nan +-2 -5 1e50 -3 0.5\n"          // two signs, best-day number -5, funds beyond a float
                    "6 -1 5.0 five\n"
                    "100.5 inf\n");
     load();
@@ -103,6 +103,9 @@ TEST_F(SavedGame, BadValuesLeaveOnlyTheirOwnField)
 
 TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
 {
+    const UpgradeLevels& l = game.upgradeLevels;
+    auto levels = [&l] { return std::vector<int>({l.drinks, l.burgers, l.sides, l.advertisement}); };
+    game.upgradeLevels = UpgradeLevels{3, 3, 3, 3, 1};
     writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 -2.5 2147483520 -3 0 0 5 0 5 0 0 -7.25\n");
     load();
     EXPECT_EQ(day.stats.dayNumber, 1);
@@ -110,10 +113,13 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     EXPECT_EQ(game.totals.bestDayRevenue, -2.5f);
     EXPECT_EQ(game.totals.bestDayNumber, 2147483520);
     EXPECT_EQ(game.totals.funds, -3.0f);
-    EXPECT_EQ(game.upgradeLevels.drinks, 5);
-    EXPECT_EQ(game.upgradeLevels.sides, 5);
+    EXPECT_EQ(levels(), std::vector<int>({5, 0, 5, 0}));
     EXPECT_EQ(game.headsetBattery, 0.0f);
     EXPECT_EQ(game.customerSatisfaction, -7.25f);
+    writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 0 0 0 0 0 0 5 0 5 100 0\n");
+    load();
+    EXPECT_EQ(levels(), std::vector<int>({0, 5, 0, 5}));
+    EXPECT_EQ(game.headsetBattery, 100.0f);
 
     // One past: the day would overflow with the days to come, the best-day
     // number does not fit its integer, levels above the highest, a battery above full.
@@ -123,8 +129,7 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     EXPECT_EQ(day.stats.dayNumber, 3);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
     EXPECT_EQ(game.totals.bestDayNumber, 2);
-    const UpgradeLevels& l = game.upgradeLevels;
-    EXPECT_EQ(std::vector<int>({l.drinks, l.burgers, l.sides, l.advertisement}), std::vector<int>({1, 2, 5, 0}));
+    EXPECT_EQ(levels(), std::vector<int>({1, 2, 0, 5}));
     EXPECT_EQ(game.headsetBattery, 64.3f);
 }
 

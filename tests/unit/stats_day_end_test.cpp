@@ -3,6 +3,8 @@
 #include "rules/day_start.h"
 #include "support/day_state.h"
 
+#include <vector>
+
 namespace {
 
 class DayEnd : public FreshGame {
@@ -77,4 +79,27 @@ TEST_F(DayEnd, RecordsNeedAStrictlyBetterDay)
         EXPECT_EQ(t.biggestOrderItems, d.biggestRecord) << "day " << i + 1;
         EXPECT_EQ(t.biggestOrder.orderNumber, d.biggestFrom) << "day " << i + 1;
     }
+}
+
+TEST_F(DayEnd, EveryCountOfTheDayIsAddedToTheTotals)
+{
+    DayStats& d = day.stats;
+    const TotalStats& t = game.totals;
+    auto fill = [](auto& counts, int32_t from) {
+        for (size_t i = 0; i < counts.size(); ++i)
+            counts[i] = from + static_cast<int32_t>(i);
+    };
+    auto expectTwice = [](const auto& totals, int32_t from) {
+        for (size_t i = 0; i < totals.size(); ++i)
+            EXPECT_EQ(totals[i], 2 * (from + static_cast<int32_t>(i))) << "counts from " << from << ", index " << i;
+    };
+    fill(d.drinksSold, 10), fill(d.drinksWasted, 20), fill(d.burgersSold, 30), fill(d.burgersWasted, 40);
+    fill(d.sidesSold, 50), fill(d.sidesWasted, 60);
+    d.customers = 7, d.ordersServed = 6, d.itemsWasted = 5, d.revenue = 12.5f;
+    accumulateDayIntoTotals();
+    accumulateDayIntoTotals();
+    expectTwice(t.drinksSold, 10), expectTwice(t.drinksWasted, 20), expectTwice(t.burgersSold, 30);
+    expectTwice(t.burgersWasted, 40), expectTwice(t.sidesSold, 50), expectTwice(t.sidesWasted, 60);
+    EXPECT_EQ(std::vector<int32_t>({t.customers, t.ordersServed, t.itemsWasted}), std::vector<int32_t>({14, 12, 10}));
+    EXPECT_EQ(t.funds, 25.0f);
 }
