@@ -28,13 +28,13 @@ window="$(xdotool search --sync --name Quorvel | head -1)"
 xdotool windowfocus --sync "$window" || true
 # A key is held across a few frames: a press and release handled between two
 # frames would never be seen down.
-hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.2; }
+hold() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; sleep 0.1; }
 # The played start ends a couple of frames after its Enter is let go.
 for _ in $(seq 600); do grep -q '^up ENTER' recording.txt 2>/dev/null && break; sleep 0.1; done
-sleep 0.5
-hold Return; sleep 0.5; hold h; hold f; hold k; hold End
+sleep 0.3
+hold Return; sleep 0.3; hold h; hold f; hold k; hold End
 xdotool windowsize "$window" 1024 600; sleep 0.3
-hold Right; sleep 0.5; hold 1; hold space
+hold Right; sleep 0.3; hold 1; hold space
 hold Tab; sleep 0.3; hold Tab
 hold Left; hold Left
 hold Escape
