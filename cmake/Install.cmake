@@ -73,6 +73,7 @@ endif()
 # The libraries are worked out from the programs by dpkg-shlibdeps; OpenGL's
 # drivers are loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)  # as Debian packages ship their programs: no debug sections
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
 include(CPack)
 
