@@ -6,12 +6,6 @@ namespace {
 // Major-key notes the recipes are written in (MIDI numbers).
 constexpr int C5 = 72, D5 = 74, E5 = 76, G5 = 79, A5 = 81, C6 = 84, E6 = 88, G6 = 91;
 
-Samples finish(Samples s, float peak)
-{
-    Normalise(s, peak);
-    return s;
-}
-
 Samples carAtSpeaker()
 {
     // The drive-thru's ding-dong, a bright bell falling a major third, then once more softly.
@@ -19,7 +13,7 @@ Samples carAtSpeaker()
     AddBell(s, 0.0f, Hz(E6), 0.55f, 1.0f);
     AddBell(s, 0.2f, Hz(C6), 0.7f, 0.9f);
     AddEcho(s, 0.09f, 0.25f, 2);
-    return finish(s, loud);
+    return Normalised(s, loud);
 }
 
 Samples orderAnswered()
@@ -29,7 +23,7 @@ Samples orderAnswered()
     AddNoise(s, {.length = 0.015f, .centre = 3500.0f, .q = 0.7f, .release = 0.01f, .gain = 0.8f, .seed = 2});
     AddTone(s, Blip(0.02f, 0.07f, Hz(G5), Wave::Triangle, 0.8f));
     AddTone(s, Blip(0.09f, 0.12f, Hz(D5 + 12), Wave::Triangle, 0.8f));
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples itemKeyed()
@@ -45,7 +39,7 @@ Samples itemKeyed()
         beep.decay = 0.03f;
         AddTone(s, beep);
     }
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples lineRemoved()
@@ -54,7 +48,7 @@ Samples lineRemoved()
     Tone down = Blip(0.0f, 0.09f, 1480.0f, Wave::Triangle, 1.0f);
     down.freqEnd = 990.0f;
     AddTone(s, down);
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples receiptDeleted()
@@ -68,7 +62,7 @@ Samples receiptDeleted()
     slide.freqEnd = 260.0f;
     slide.release = 0.08f;
     AddTone(s, slide);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples carOnHold()
@@ -78,7 +72,7 @@ Samples carOnHold()
     const int notes[] = {G5, E5, C5, E5};
     for (int i = 0; i < 4; ++i)
         AddMallet(s, 0.11f * static_cast<float>(i), Hz(notes[i] + 12), 0.35f, 0.8f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples orderClosed()
@@ -89,7 +83,7 @@ Samples orderClosed()
     AddTone(s, {.length = 0.06f, .freq = 160.0f, .freqEnd = 90.0f, .attack = 0.001f, .decay = 0.02f, .gain = 0.6f});
     AddBell(s, 0.06f, 2637.0f, 0.6f, 0.7f);
     AddBell(s, 0.075f, 3136.0f, 0.55f, 0.5f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples itemCooked()
@@ -98,7 +92,7 @@ Samples itemCooked()
     Samples s;
     AddBell(s, 0.0f, Hz(A5 + 12), 0.8f, 1.0f);
     AddEcho(s, 0.07f, 0.2f, 2);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples itemNotReady()
@@ -112,7 +106,7 @@ Samples itemNotReady()
         AddTone(s, buzz);
     }
     LowPass(s, 3000.0f);
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples itemBagged()
@@ -125,7 +119,7 @@ Samples itemBagged()
                      .attack = 0.004f, .decay = 0.02f, .gain = 0.9f, .seed = 20u + static_cast<uint32_t>(i)});
     AddTone(s, {.start = 0.09f, .length = 0.07f, .freq = 220.0f, .freqEnd = 120.0f, .attack = 0.002f,
                 .decay = 0.02f, .gain = 0.7f});
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples bagReady()
@@ -136,7 +130,7 @@ Samples bagReady()
                  .release = 0.05f, .gain = 0.6f, .seed = 30});
     AddMallet(s, 0.1f, Hz(C6), 0.3f, 0.9f);
     AddMallet(s, 0.19f, Hz(G6), 0.45f, 0.9f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples bagToWindow()
@@ -145,7 +139,7 @@ Samples bagToWindow()
     Samples s;
     AddNoise(s, {.length = 0.32f, .centre = 500.0f, .centreEnd = 2600.0f, .q = 2.0f, .attack = 0.14f,
                  .release = 0.16f, .gain = 1.0f, .seed = 40});
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 void arpeggio(Samples& s, const int* notes, int count, float step, float gain)
@@ -165,7 +159,7 @@ Samples customerHappy()
     Samples s;
     const int notes[] = {C5 + 12, E5 + 12, G5 + 12};
     arpeggio(s, notes, 3, 0.075f, 1.0f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples customerDelighted()
@@ -178,7 +172,7 @@ Samples customerDelighted()
     for (int i = 0; i < 4; ++i)
         AddBell(s, 0.2f + 0.05f * static_cast<float>(i), sparkle[i], 0.3f, 0.25f);
     AddEcho(s, 0.08f, 0.2f, 2);
-    return finish(s, loud);
+    return Normalised(s, loud);
 }
 
 Samples wrongBag()
@@ -196,7 +190,7 @@ Samples wrongBag()
         AddTone(s, wah);
     }
     LowPass(s, 2600.0f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples carWavedOn()
@@ -219,7 +213,7 @@ Samples carWavedOn()
     AddNoise(s, {.start = 0.2f, .length = 0.6f, .centre = 300.0f, .centreEnd = 700.0f, .q = 0.7f,
                  .attack = 0.05f, .decay = 0.25f, .release = 0.2f, .gain = 0.5f, .seed = 50});
     LowPass(s, 2500.0f);  // a rumble, not a hiss
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples driveThruClosed()
@@ -229,7 +223,7 @@ Samples driveThruClosed()
     for (int i = 0; i < 3; ++i)
         AddBell(s, 0.38f * static_cast<float>(i), Hz(G5 - 12), 1.1f, 1.0f);
     AddEcho(s, 0.11f, 0.25f, 2);
-    return finish(s, loud);
+    return Normalised(s, loud);
 }
 
 Samples dayOver()
@@ -251,7 +245,7 @@ Samples dayOver()
     }
     AddBell(s, 0.36f, Hz(G5 + 12), 0.8f, 0.4f);
     AddEcho(s, 0.1f, 0.2f, 2);
-    return finish(s, loud);
+    return Normalised(s, loud);
 }
 
 }  // namespace

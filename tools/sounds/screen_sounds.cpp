@@ -7,12 +7,6 @@ namespace {
 
 constexpr int C5 = 72, E5 = 76, F5 = 77, G5 = 79, A5 = 81, C6 = 84, E6 = 88, G6 = 91;
 
-Samples finish(Samples s, float peak)
-{
-    Normalise(s, peak);
-    return s;
-}
-
 Samples reportLineToggled()
 {
     // A page flick.
@@ -20,7 +14,7 @@ Samples reportLineToggled()
     AddNoise(s, {.length = 0.035f, .centre = 4500.0f, .centreEnd = 2500.0f, .q = 1.2f, .attack = 0.002f,
                  .decay = 0.012f, .gain = 1.0f, .seed = 60});
     AddTone(s, {.length = 0.03f, .freq = 1200.0f, .attack = 0.001f, .decay = 0.008f, .gain = 0.4f});
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples shopCursorMoved()
@@ -29,7 +23,7 @@ Samples shopCursorMoved()
     Tone blip = Blip(0.0f, 0.045f, Hz(E6), Wave::Triangle, 1.0f);
     blip.decay = 0.02f;
     AddTone(s, blip);
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples purchase()
@@ -41,7 +35,7 @@ Samples purchase()
         AddBell(s, 0.045f * static_cast<float>(i) + 0.01f * static_cast<float>(i % 2), coins[i], 0.22f, 0.5f);
     AddBell(s, 0.22f, 2637.0f, 0.55f, 0.8f);
     AddBell(s, 0.235f, 3136.0f, 0.5f, 0.6f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples purchaseRefused()
@@ -54,7 +48,7 @@ Samples purchaseRefused()
         AddTone(s, honk);
     }
     LowPass(s, 2200.0f);
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples gameSaved()
@@ -64,7 +58,7 @@ Samples gameSaved()
     for (int i = 0; i < 3; ++i)
         AddMallet(s, 0.08f * static_cast<float>(i), Hz(notes[i]), i == 2 ? 0.5f : 0.25f, 0.9f);
     AddEcho(s, 0.09f, 0.2f, 2);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples saveFailed()
@@ -78,7 +72,7 @@ Samples saveFailed()
         note.vibratoDepth = 0.01f;
         AddTone(s, note);
     }
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples bulletin()
@@ -90,7 +84,7 @@ Samples bulletin()
     const int notes[] = {C6, E6, G6, C6 + 12};
     for (int i = 0; i < 4; ++i)
         AddBell(s, 0.12f + 0.07f * static_cast<float>(i), Hz(notes[i]), i == 3 ? 0.6f : 0.25f, 0.6f);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples menuChoice()
@@ -101,7 +95,7 @@ Samples menuChoice()
     Tone up = Blip(0.0f, 0.1f, Hz(C6), Wave::Triangle, 0.9f);
     up.freqEnd = Hz(G6);
     AddTone(s, up);
-    return finish(s, normal);
+    return Normalised(s, normal);
 }
 
 Samples optionToggled()
@@ -112,7 +106,7 @@ Samples optionToggled()
                 .gain = 0.9f});
     AddTone(s, {.start = 0.035f, .length = 0.04f, .freq = Hz(C6), .wave = Wave::Triangle, .attack = 0.001f,
                 .decay = 0.015f, .gain = 0.9f});
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 Samples closingTick()
@@ -123,7 +117,7 @@ Samples closingTick()
     AddTone(s, {.length = 0.04f, .freq = 1760.0f * 2.7f, .attack = 0.0005f, .decay = 0.004f, .gain = 0.3f});
     AddNoise(s, {.length = 0.01f, .centre = 2500.0f, .q = 1.0f, .attack = 0.0005f, .release = 0.008f,
                  .gain = 0.3f, .seed = 90});
-    return finish(s, soft);
+    return Normalised(s, soft);
 }
 
 }  // namespace

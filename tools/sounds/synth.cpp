@@ -180,6 +180,12 @@ void LowPass(Samples& out, float cutoff)
     }
 }
 
+Samples Normalised(Samples s, float peak)
+{
+    Normalise(s, peak);
+    return s;
+}
+
 void Normalise(Samples& out, float peak)
 {
     // A quick fade in keeps a strike's attack; the fade out can take longer.

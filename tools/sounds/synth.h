@@ -57,5 +57,7 @@ void LowPass(Samples& out, float cutoff);
 // Scales the buffer so that its loudest sample is `peak` (0..1) and ramps its
 // ends to silence, so that no file starts or stops with a click.
 void Normalise(Samples& out, float peak);
+// The sound, normalised: a recipe's last step.
+Samples Normalised(Samples s, float peak);
 // 16-bit samples, rounded; Normalise first, so nothing clips.
 std::vector<int16_t> ToPcm(const Samples& samples);
