@@ -20,7 +20,9 @@ namespace {
 // First byte of an input: the option bits, and what else the run does.
 constexpr uint8_t kOptionBits = 0x0f;
 constexpr uint8_t kNoFile = 0x10;    // Load Game finds the file gone
-constexpr uint8_t kPlayOn = 0x20;    // buy in the shop and start the next day
+// Buy in the shop and start the next day: both bits, so one input in four pays
+// for the two dozen frames it takes.
+constexpr uint8_t kPlayOn = 0x60;
 
 void check(bool condition)
 {
@@ -94,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(SaveGame(game.headsetBattery, game.customerSatisfaction) && savedText() == saved);
     game.upgradeLevels.shopCursor = 1;
 
-    if (mode & kPlayOn) {
+    if ((mode & kPlayOn) == kPlayOn) {
         for (int key : {13, int('2'), 13, int('4'), 13, int('5'), 13, int('6'), int('X'), 13})
             press(key);
         check(!game.dayOver && day.stats.dayNumber == loadedDay + 1);
