@@ -164,7 +164,7 @@ Samples Ambience()
         s[i] = s[i] * w + s[length + i] * (1.0f - w);
     }
     s.resize(length);
-    // Normalise's edge ramps would put a dip in the loop: scale by hand.
+    // Normalised's edge ramps would put a dip in the loop: scale by hand.
     float loudest = 0.0f;
     for (float v : s)
         loudest = std::fmax(loudest, std::fabs(v));

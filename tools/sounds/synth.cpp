@@ -180,13 +180,7 @@ void LowPass(Samples& out, float cutoff)
     }
 }
 
-Samples Normalised(Samples s, float peak)
-{
-    Normalise(s, peak);
-    return s;
-}
-
-void Normalise(Samples& out, float peak)
+Samples Normalised(Samples out, float peak)
 {
     // A quick fade in keeps a strike's attack; the fade out can take longer.
     const size_t in = std::min(out.size() / 2, sampleAt(0.001f));
@@ -201,6 +195,7 @@ void Normalise(Samples& out, float peak)
     if (loudest > 0.0f)
         for (float& s : out)
             s *= peak / loudest;
+    return out;
 }
 
 std::vector<int16_t> ToPcm(const Samples& samples)

@@ -54,10 +54,8 @@ void AddEcho(Samples& out, float delay, float feedback, int copies);
 // A low-pass filter over the whole buffer (one pole).
 void LowPass(Samples& out, float cutoff);
 
-// Scales the buffer so that its loudest sample is `peak` (0..1) and ramps its
-// ends to silence, so that no file starts or stops with a click.
-void Normalise(Samples& out, float peak);
-// The sound, normalised: a recipe's last step.
-Samples Normalised(Samples s, float peak);
-// 16-bit samples, rounded; Normalise first, so nothing clips.
+// A recipe's last step: the sound scaled so that its loudest sample is `peak`
+// (0..1), its ends ramped to silence so that no file starts or stops with a click.
+Samples Normalised(Samples out, float peak);
+// 16-bit samples, rounded; normalise first, so nothing clips.
 std::vector<int16_t> ToPcm(const Samples& samples);
