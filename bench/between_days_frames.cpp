@@ -6,9 +6,10 @@
 #include "frame_bench.h"
 
 #include "rules/between_days.h"
+#include "rules/report.h"
 #include "model/catalogue.h"
 #include "model/game_state.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "model/stats.h"
 
 namespace {
@@ -23,7 +24,7 @@ void fillReceipt(Receipt& receipt, int items)
 // Day 8 (every item listed), 25-item biggest orders, every award won.
 void closedDay()
 {
-    screenFlags.titleMenuActive = false;
+    screenState.lower(Screen::Title);
     game.dayStartPending = false;
     game.applySatisfactionHandicap = false;
     game.dayOver = true;

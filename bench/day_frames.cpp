@@ -6,7 +6,7 @@
 #include "frame_bench.h"
 
 #include "model/game_state.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "model/stats.h"
 
 namespace {
@@ -15,7 +15,7 @@ namespace {
 // its spoken order on show: the most a frame of the day ever draws.
 void busyDay()
 {
-    screenFlags.titleMenuActive = false;
+    screenState.lower(Screen::Title);
     game.dayStartPending = false;
     game.applySatisfactionHandicap = false;
     game.customerSatisfaction = 100.0f;

@@ -4,6 +4,8 @@
 
 // Frames the latest customer's words stay on the register view after the order.
 constexpr int kSpokenOrderFrames = 600;
+// framesSinceOrder of a day before its first order: past the spoken order's frames.
+constexpr int kNoSpokenOrder = kSpokenOrderFrames + 1;
 
 struct Customer {
     int number = 0;  // orderCounter when the order was taken; 0 for the day's first

@@ -1,6 +1,5 @@
 // The front-end screens' own state: the title menu's intro and pulse, the
-// credits' light mode and the closing countdown. Each lives for the whole run
-// (the intro runs once) and has a reset for tests.
+// credits' light mode and the closing countdown.
 #pragma once
 
 struct TitleMenuState {
@@ -45,3 +44,10 @@ struct ClosingState {
     int tilePicture = 10;
     float tint[3] = {};  // this frame's random colour of the tile and the text
 };
+
+struct FrontEndState {  // program lifetime: the intro runs once, the light mode is kept
+    TitleMenuState menu;
+    CreditsState credits;
+    ClosingState closing;
+};
+extern FrontEndState frontEnd;

@@ -62,9 +62,14 @@ enum class InGameView {
 };
 constexpr bool isSlide(InGameView v) { return v >= InGameView::RegisterToKitchen; }
 
+// The report's list in text space: line 0's y with nothing scrolled, and the
+// step from one line to the next.
+constexpr int kReportTop = 443;
+constexpr int kReportLineHeight = 11;
+
 // The report's view state.
 struct ReportView {
-    int scrollTop = 443;      // text-space y of line 0; 443 + 11 per line scrolled
+    int scrollTop = kReportTop;  // text-space y of line 0; one line height more per line scrolled
     float cursorRow = 0.0f;   // 0 top row of the window .. -38 bottom row
     float cursorLine = 0.0f;  // minus the index of the line under the cursor
     uint32_t expanded = 0;    // bit (1 << slot) set for each open line
@@ -94,7 +99,7 @@ struct GameState {
     BetweenDaysStage betweenDaysStage = BetweenDaysStage::DayOver;
     float satisfactionBonus = 0.0f;  // the increase of the day just closed
     bool saveRequested = false;      // 'S' in the shop; SaveGame clears it
-    float awardMoney = 0.0f;         // award total of the last drawn report frame
+    float awardMoney = 0.0f;         // the report's award total as of its last frame; 0 once paid
     int savingDotTimer = 0;  // 1..30, the dots of "SAVING..."
     int savingFrames = 0;    // frames since the saving screen (re)started
     bool saveFailed = false; // outcome of the latest SaveGame
@@ -116,7 +121,7 @@ struct DayState {
     int carsInLine = 0;
     int customersServed = 0;
     int orderCounter = 0;
-    int framesSinceOrder = 601;
+    int framesSinceOrder = kNoSpokenOrder;
     int framesSinceWrongBag = 200;
     bool orderOpen = false;
     bool orderPrompt = false;

@@ -1,20 +1,14 @@
-// The start of every drawn frame, and the credits screen's star field.
+// The start of every drawn frame, optionally with a field of turning stars.
 #pragma once
+#include <span>
 
-struct StarParticle {
-    int red = 0, green = 0, blue = 0;
-    float distance = 0.0f;
+// One star of a star field: where it stands on its turning ring and its colour.
+struct StarQuad {
     float angle = 0.0f;  // degrees
+    float distance = 0.0f;
+    float spin = 0.0f;   // degrees, the star's own turn
+    int red = 0, green = 0, blue = 0;
 };
 
-struct StarField {  // program lifetime; kept between visits to the credits
-    StarParticle stars[50];
-    float tilt = 0.0f;
-    float spin = 0.0f;
-};
-extern StarField starField;
-
-// Clears the frame; with the credits screen current, draws the star field.
-void BeginSceneFrame(bool creditsActive);
-// Once, by InitRenderer: distances 0 to 4.9 and random colours.
-void SeedStarField();
+// Clears the frame; with stars, draws them, tilted, over the clear.
+void BeginSceneFrame(float tilt = 0.0f, std::span<const StarQuad> stars = {});

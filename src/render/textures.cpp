@@ -144,7 +144,5 @@ bool InitRenderer(int folderChoice, std::vector<std::string>& failures)
         glEnable(GL_LIGHT1);
     }
     SetLighting(false);
-
-    SeedStarField();
     return true;
 }

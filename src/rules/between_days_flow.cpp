@@ -5,7 +5,6 @@
 #include "model/key_codes.h"
 #include "model/key_latches.h"
 #include "model/sound_events.h"
-#include "render/toolkit.h"
 #include "rules/day_start.h"
 #include "rules/saved_game.h"
 
@@ -33,6 +32,19 @@ int pointsFor(float value, const Threshold (&thresholds)[N], float direction)
         if (direction > 0.0f ? value > t.bound : value < t.bound)
             return t.points;
     return 0;
+}
+
+// The animation, what it shows, then the save itself when one was asked for.
+SavingFrame savingStep()
+{
+    UpdateSavingScreen(game.saveRequested);
+    const SavingFrame frame{game.savingFrames, game.savingDotTimer, game.saveFailed};
+    if (game.saveRequested) {
+        game.saveFailed = !SaveGame(game.headsetBattery, game.customerSatisfaction);
+        QueueSound(game.saveFailed ? SoundEvent::SaveFailed : SoundEvent::GameSaved);
+    }
+    game.saveRequested = false;
+    return frame;
 }
 
 }  // namespace
@@ -100,22 +112,16 @@ void UpdateSavingScreen(bool restart)
         game.savingFrames += 1;
 }
 
-void RunBetweenDays(const bool* keys)
+BetweenDaysFrame RunBetweenDays(const bool* keys)
 {
     BetweenDaysControl(keys);
     switch (game.betweenDaysStage) {
-    case BetweenDaysStage::DayOver: DrawDayOver(); break;
-    case BetweenDaysStage::Report: ReportStep(keys, DrawEndOfDayReport(program, game, day.stats)); break;
-    case BetweenDaysStage::Shop: DrawUpgradesShop(game); break;
-    case BetweenDaysStage::Saving:
-        UpdateSavingScreen(game.saveRequested);
-        DrawSavingScreen(game);
-        if (game.saveRequested) {
-            game.saveFailed = !SaveGame(game.headsetBattery, game.customerSatisfaction);
-            QueueSound(game.saveFailed ? SoundEvent::SaveFailed : SoundEvent::GameSaved);
-        }
-        game.saveRequested = false;
-        break;
-    case BetweenDaysStage::Bulletin: DrawBulletin(day.stats); break;
+    case BetweenDaysStage::DayOver: return DayOverFrame{};
+    case BetweenDaysStage::Report: return ReportStep(keys);
+    case BetweenDaysStage::Shop:
+        return ShopFrame{game.upgradeLevels, game.headsetBattery, game.totals.funds};
+    case BetweenDaysStage::Saving: return savingStep();
+    case BetweenDaysStage::Bulletin: break;
     }
+    return BulletinFrame{day.stats.dayNumber};
 }

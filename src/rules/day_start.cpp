@@ -23,7 +23,7 @@ void PrepareNextDay()
     clearAllSlots();
     day.inGameView = InGameView::Register;
     day.customerQueue.clear();
-    day.framesSinceOrder = 601;
+    day.framesSinceOrder = kNoSpokenOrder;
     day.orderCounter = 0;
     day.orderOpen = false;
     for (CookJob& job : day.kitchenQueue)

@@ -1,6 +1,6 @@
 // The front-end screens' rules: the title menu's intro, pulse and keys, the
 // options' toggles, the credits' light mode, the objective's Enter and the
-// closing countdown. Each screen's state is kept here, with its reset.
+// closing countdown. Each returns what its screen draws.
 #include "rules/front_end.h"
 
 #include "model/game_state.h"
@@ -8,17 +8,14 @@
 #include "model/key_latches.h"
 #include "model/options.h"
 #include "model/random.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "model/sound_events.h"
-#include "render/render_state.h"
 #include "rules/day_start.h"
 #include "rules/saved_game.h"
 
-namespace {
+#include <utility>
 
-TitleMenuState menu;
-CreditsState credits;
-ClosingState closing;
+namespace {
 
 constexpr int kIntroFrames = 66;
 
@@ -53,30 +50,26 @@ void advancePulse(TitleMenuState& menu)
         menu.pulseRising = true;
 }
 
-// Not latched: each key acts on every frame it is held, and several may act at once.
-void readMenuKeys(const bool* keys, bool& optionsFlag, bool& creditsFlag, bool& quitFlag)
+// Not latched: each key acts on every frame it is held, and several may act at
+// once; the screens they raise then take their turns in the dispatcher's order.
+void readMenuKeys(const bool* keys)
 {
+    ScreenState& s = screenState;
     if (keys['N']) {
-        screenFlags.titleMenuActive = false;
-        screenFlags.objectiveActive = true;
+        s.lower(Screen::Title);
+        s.raise(Screen::Objective);
     }
     if (keys['L'] && SavedGameExists()) {
-        screenFlags.titleMenuActive = false;
-        screenFlags.loadGameRequested = true;
+        s.lower(Screen::Title);
+        s.loadGameRequested = true;
     }
-    if (keys['O']) {
-        screenFlags.titleMenuActive = false;
-        optionsFlag = true;
-    }
-    if (keys['C']) {
-        screenFlags.titleMenuActive = false;
-        creditsFlag = true;
-    }
-    if (keys['Q']) {
-        screenFlags.titleMenuActive = false;
-        quitFlag = true;
-    }
-    if (!screenFlags.titleMenuActive)
+    for (const auto& [key, screen] : {std::pair{'O', Screen::Options}, std::pair{'C', Screen::Credits},
+                                      std::pair{'Q', Screen::Closing}})
+        if (keys[static_cast<int>(key)]) {
+            s.lower(Screen::Title);
+            s.raise(screen);
+        }
+    if (!s.up(Screen::Title))
         QueueSound(SoundEvent::MenuChoice);
 }
 
@@ -87,15 +80,9 @@ float randomComponent()
 
 }  // namespace
 
-const TitleMenuState& titleMenuState() { return menu; }
-const CreditsState& creditsState() { return credits; }
-const ClosingState& closingState() { return closing; }
-void ResetTitleMenu() { menu = TitleMenuState{}; }
-void ResetCredits() { credits = CreditsState{}; }
-void ResetClosing() { closing = ClosingState{}; }
-
-TitleMenuState UpdateTitleMenu(const bool* keys, bool& optionsFlag, bool& creditsFlag, bool& quitFlag)
+TitleFrame StepTitleMenu(const bool* keys)
 {
+    TitleMenuState& menu = frontEnd.menu;
     day.stats.dayNumber = 1;
     menu.introSpeed = keys[Key::Space] ? 0.022f : 0.006f;
     if (menu.introFrameCount < kIntroFrames)
@@ -105,17 +92,17 @@ TitleMenuState UpdateTitleMenu(const bool* keys, bool& optionsFlag, bool& credit
     if (titleMenuReady(menu)) {
         advancePulse(menu);
         menu.menuOffset = SavedGameExists() ? 0 : 40;
-        readMenuKeys(keys, optionsFlag, creditsFlag, quitFlag);
+        readMenuKeys(keys);
     }
-    return intro;
+    return {intro, menu};
 }
 
-void UpdateOptionsScreen(const bool* keys, bool& optionsFlag)
+OptionsFrame StepOptionsScreen(const bool* keys)
 {
     // The rest of the frame still runs; the title menu shows from the next one.
     if (keys[Key::Backspace]) {
-        optionsFlag = false;
-        screenFlags.titleMenuActive = true;
+        screenState.lower(Screen::Options);
+        screenState.raise(Screen::Title);
         QueueSound(SoundEvent::MenuChoice);
     }
     for (const OptionRow& row : kOptionRows)
@@ -123,38 +110,44 @@ void UpdateOptionsScreen(const bool* keys, bool& optionsFlag)
             program.gameOptions ^= row.bit;
             QueueSound(SoundEvent::OptionToggled);
         }
+    return {program.gameOptions};
 }
 
-void UpdateCreditsScreen(const bool* keys, bool& creditsFlag)
+CreditsFrame StepCreditsScreen(const bool* keys)
 {
+    CreditsFrame frame;
     // Leaving switches the lighting off, but the light mode is kept for the next visit.
     if (keys[Key::Backspace]) {
-        SetLighting(false);
-        creditsFlag = false;
-        screenFlags.titleMenuActive = true;
+        frame.lighting = false;
+        screenState.lower(Screen::Credits);
+        screenState.raise(Screen::Title);
         QueueSound(SoundEvent::MenuChoice);
     }
     if (KeyPressedOnce(keys, 'L', Latch::CreditsL)) {
+        CreditsState& credits = frontEnd.credits;
         credits.lightMode = !credits.lightMode;
         QueueSound(SoundEvent::OptionToggled);
         // With Backspace in the same frame the screen is being left: the rest
         // of the game must not be drawn lit.
-        SetLighting(credits.lightMode && creditsFlag);
+        frame.lighting = credits.lightMode && screenState.up(Screen::Credits);
     }
+    return frame;
 }
 
-void UpdateObjectiveScreen(const bool* keys, bool& objectiveFlag)
+ObjectiveFrame StepObjectiveScreen(const bool* keys)
 {
     // Every frame, so the starting-cash option as it stands now is the one used.
     StartNewGame(program.gameOptions);
     if (keys[Key::Enter]) {
-        objectiveFlag = false;
+        screenState.lower(Screen::Objective);
         QueueSound(SoundEvent::MenuChoice);
     }
+    return {};
 }
 
-ClosingState UpdateClosingScreen(bool& doneFlag)
+ClosingFrame StepClosingScreen(bool& done)
 {
+    ClosingState& closing = frontEnd.closing;
     // A new random colour every frame, drawn red, green, blue.
     closing.tint[0] = randomComponent();
     closing.tint[1] = randomComponent();
@@ -169,7 +162,7 @@ ClosingState UpdateClosingScreen(bool& doneFlag)
         closing.tilePicture = NextDrinkPicture(closing.tilePicture);
         QueueSound(SoundEvent::ClosingTick);  // a row done: the count moves on a sixth
     } else {
-        doneFlag = true;
+        done = true;
     }
-    return shown;
+    return {shown};
 }

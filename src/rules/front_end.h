@@ -1,19 +1,10 @@
-// The front-end screens' rules, one update per screen, each run before the
-// screen is drawn; and each screen's state with its reset.
+// The front-end screens' rules: one step per screen, each returning what its
+// screen draws this frame.
 #pragma once
-#include "model/front_end_state.h"
+#include "model/frame.h"
 
-// Returns the intro as it stood before this frame's step: that is what is drawn.
-TitleMenuState UpdateTitleMenu(const bool* keys, bool& optionsFlag, bool& creditsFlag, bool& quitFlag);
-void UpdateOptionsScreen(const bool* keys, bool& optionsFlag);
-void UpdateCreditsScreen(const bool* keys, bool& creditsFlag);
-void UpdateObjectiveScreen(const bool* keys, bool& objectiveFlag);
-// Returns the countdown as it stood before this frame's step, with this frame's tint.
-ClosingState UpdateClosingScreen(bool& doneFlag);
-
-const TitleMenuState& titleMenuState();
-const CreditsState& creditsState();
-const ClosingState& closingState();
-void ResetTitleMenu();
-void ResetCredits();
-void ResetClosing();
+TitleFrame StepTitleMenu(const bool* keys);
+OptionsFrame StepOptionsScreen(const bool* keys);
+CreditsFrame StepCreditsScreen(const bool* keys);
+ClosingFrame StepClosingScreen(bool& done);
+ObjectiveFrame StepObjectiveScreen(const bool* keys);

@@ -1,26 +1,24 @@
 // The in-game screen: the start of a day, the day in progress with its three
 // views and the slides between them, or the stages between two days. The order
-// of a frame's rule steps and drawing is written here and nowhere else.
+// of a frame's rule steps, and the point in it where each draw takes its
+// values, is written here and nowhere else.
 #include "rules/in_game_controller.h"
 
-#include "model/key_codes.h"
-#include "model/key_latches.h"
-#include "model/screen_flags.h"
-#include "render/toolkit.h"
+#include "model/screen.h"
 #include "rules/arrival.h"
 #include "rules/between_days.h"
 #include "rules/day_clock.h"
+#include "rules/day_frame.h"
 #include "rules/day_start.h"
 #include "rules/hand_out.h"
 #include "rules/kitchen_control.h"
 #include "rules/register_control.h"
 #include "rules/saved_game.h"
 #include "rules/view_switching.h"
-#include "screens/in_game_views.h"
 
 namespace {
 
-// What a view's drawing used to decide on its own: the register turns away a
+// A view's own step, right after the view is drawn: the register turns away a
 // car after closing, the window counts its red flash.
 void viewStep(InGameView view)
 {
@@ -30,60 +28,68 @@ void viewStep(InGameView view)
         handOutViewStep(day);
 }
 
-void drawViewAndStep(InGameView view, int offset)
+ViewValues viewThenStep(InGameView view, int offset)
 {
-    DrawView(day, view, offset);
+    ViewValues values = ViewValuesOf(day, view, offset);
     viewStep(view);
+    return values;
+}
+
+// The view's keys; the register's spoken order is shown as they left it.
+void viewKeys(const bool* keys, InGameView view, DayFrame& frame)
+{
+    if (view == InGameView::Register) {
+        RegisterControl(keys, day.registerState, game.headsetBattery, day.carsInLine);
+        frame.spokenOrder = SpokenOrderOf(day);
+    } else if (view == InGameView::Kitchen) {
+        KitchenControl(keys);
+    } else {
+        HandOutControl(keys, day.carsInLine, game.customerSatisfaction);
+    }
+    countSpokenOrderFrame(day);
+    if (view == InGameView::Register)
+        RegisterKeys(keys);
 }
 
 // One frame of a day in progress, in the order the game prescribes.
-void runDay(const bool* keys)
+DayFrame runDay(const bool* keys)
 {
+    DayFrame frame;
     // 1. The strip: the cooking's display timers, the strip, then the cooking.
-    DrawKitchenQueueStrip(day, cookingDisplayTimers());
+    frame.strip = StripValuesOf(day, cookingDisplayTimers());
     cookingSteps();
 
     // 2. The current view, its keys and the spoken order; or one slide step.
     const InGameView view = day.inGameView;
     if (isSlide(view)) {
         const Slide slide = slideOf(view);
-        drawViewAndStep(slide.from, day.slideOffset);
-        drawViewAndStep(slide.to, slideSecondOffset(slide, day.slideOffset));
+        frame.views[0] = viewThenStep(slide.from, day.slideOffset);
+        frame.views[1] = viewThenStep(slide.to, slideSecondOffset(slide, day.slideOffset));
+        frame.viewCount = 2;
         slideStep(day);
     } else {
-        drawViewAndStep(view, day.slideOffset);
-        if (view == InGameView::Register) {
-            RegisterControl(keys, day.registerState, game.headsetBattery, day.carsInLine);
-            DrawSpokenOrder(day);
-        } else if (view == InGameView::Kitchen) {
-            KitchenControl(keys);
-        } else {
-            HandOutControl(keys, day.carsInLine, game.customerSatisfaction);
-        }
-        countSpokenOrderFrame(day);
-        if (view == InGameView::Register)
-            RegisterKeys(keys);
+        frame.views[0] = viewThenStep(view, day.slideOffset);
+        viewKeys(keys, view, frame);
     }
 
     // 3. The status bar, with the day's clock run right after the speaker icon.
-    SetBlending(true);
-    DrawSpeakerIcon(day.registerState);
+    frame.speaker = day.registerState;
     AdvanceDay(game.dayOver, game.headsetBattery, game.customerSatisfaction, day.registerState,
                day.carsInLine);
-    DrawStatusBar(game, day);
-    SetBlending(false);
+    frame.status = StatusValuesOf(game, day);
 
     // 4. The arrows that change view.
     switchViewKeys(keys, day, program.gameOptions);
+    return frame;
 }
 
 }  // namespace
 
-void InGameController(const bool* keys)
+InGameFrame InGameController(const bool* keys)
 {
-    if (screenFlags.loadGameRequested) {
+    if (screenState.loadGameRequested) {
         LoadGame(game.headsetBattery, game.customerSatisfaction, game.dayOver);
-        screenFlags.loadGameRequested = false;
+        screenState.loadGameRequested = false;
         game.applySatisfactionHandicap = false;  // a loaded game keeps its satisfaction
     }
     if (game.dayStartPending)
@@ -93,7 +99,6 @@ void InGameController(const bool* keys)
         game.applySatisfactionHandicap = false;
     }
     if (game.dayOver)
-        RunBetweenDays(keys);
-    else
-        runDay(keys);
+        return RunBetweenDays(keys);
+    return runDay(keys);
 }

@@ -1,4 +1,6 @@
 // The in-game screen: a day at the drive-thru, or the stages between two days.
 #pragma once
+#include "model/frame.h"
 
-void InGameController(const bool* keys);
+// One frame's steps; returns what the frame draws.
+InGameFrame InGameController(const bool* keys);

@@ -111,12 +111,6 @@ void cookingSteps()
         cookingStep(i);
 }
 
-void advanceCooking()
-{
-    cookingDisplayTimers();
-    cookingSteps();
-}
-
 void KitchenControl(const bool* keys)
 {
     DayState& g = day;

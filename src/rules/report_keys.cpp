@@ -1,6 +1,7 @@
 // The report's keys: the cursor and scroll keys, Enter (pay the awards, go on
 // to the shop) and Space (open or close the line under the cursor).
 #include "rules/between_days.h"
+#include "rules/report.h"
 
 #include "model/key_codes.h"
 #include "model/key_latches.h"
@@ -10,8 +11,6 @@
 
 namespace {
 
-constexpr int kTopY = 443;
-constexpr int kLineHeight = 11;
 constexpr int kBottomRow = -38;  // the window shows 39 rows
 constexpr int kRepeatDelay = 25;
 constexpr int kRepeatInterval = 6;
@@ -19,8 +18,8 @@ constexpr int kRepeatInterval = 6;
 void stepUp(ReportView& view)
 {
     if (view.cursorRow >= 0.0f) {
-        if (view.scrollTop > kTopY) {
-            view.scrollTop -= kLineHeight;
+        if (view.scrollTop > kReportTop) {
+            view.scrollTop -= kReportLineHeight;
             view.cursorLine += 1.0f;
         }
     } else {
@@ -32,9 +31,9 @@ void stepUp(ReportView& view)
 void stepDown(ReportView& view, int lineCount)
 {
     if (view.cursorRow <= static_cast<float>(kBottomRow)) {
-        if ((view.scrollTop - kTopY) / kLineHeight - kBottomRow < lineCount - 1) {
+        if ((view.scrollTop - kReportTop) / kReportLineHeight - kBottomRow < lineCount - 1) {
             view.cursorLine -= 1.0f;
-            view.scrollTop += kLineHeight;
+            view.scrollTop += kReportLineHeight;
         }
     } else {
         view.cursorRow -= 1.0f;
@@ -105,10 +104,14 @@ void HandleReportKeys(const bool* keys, const ReportLayout& layout)
     }
 }
 
-void ReportStep(const bool* keys, ReportLayout layout)
+ReportFrame ReportStep(const bool* keys)
 {
+    Report report = BuildReport(program, game, day.stats);
+    ReportFrame frame{game.satisfactionBonus, std::move(report.list), program.report.cursorRow};
+    ReportLayout& layout = report.layout;
     game.awardMoney = layout.awardTotal;
     cursorKeys(keys, program.report, layout.lineCount);
     layout.cursorLine = static_cast<int>(program.report.cursorLine);
     HandleReportKeys(keys, layout);
+    return frame;
 }

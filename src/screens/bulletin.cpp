@@ -35,14 +35,14 @@ const Announcement& announcementAfter(int dayNumber)
 
 }  // namespace
 
-void DrawBulletin(const DayStats& day)
+void DrawBulletin(const BulletinFrame& bulletin)
 {
     PrintText(127, 450, "Red", 2, "From District Manager, Mr. Adler:");
     PrintText(127, 430, "Red", 2, "----------------------------------");
     SetColourByName("White");
-    PrintFormatted(258, 380, 1, "- Day %lld -", static_cast<long long>(day.dayNumber) + 1);
+    PrintFormatted(258, 380, 1, "- Day %lld -", static_cast<long long>(bulletin.dayNumber) + 1);
 
-    const Announcement& news = announcementAfter(day.dayNumber);
+    const Announcement& news = announcementAfter(bulletin.dayNumber);
     PrintText(130, 300, "Cyan", 1, "New Item:");
     PrintText(130, 210, "Cyan", 1, "New Item Description (Propaganda):");
     SetColourByName("White");

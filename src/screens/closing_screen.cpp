@@ -3,8 +3,9 @@
 
 #include "render/toolkit.h"
 
-void DrawClosingScreen(const ClosingState& shown)
+void DrawClosingScreen(const ClosingFrame& frame)
 {
+    const ClosingState& shown = frame.shown;
     PrintText(100, 100, "Yellow", 4, "T H A N K  Y O U  F O R  P L A Y I N G ! !");
 
     // Darkens to black over the countdown (the last grey is just below 0).

@@ -35,8 +35,10 @@ constexpr CreditLine kLines[] = {
 
 }  // namespace
 
-void DrawCreditsScreen()
+void DrawCreditsScreen(const CreditsFrame& frame)
 {
+    if (frame.lighting)
+        SetLighting(*frame.lighting);
     drawHeading();
     for (const CreditLine& line : kLines)
         PrintText(24, line.y, "Yellow", 1, line.role);

@@ -1,132 +1,11 @@
-// The end-of-day report: the day's and lifetime figures, the records and the
-// awards as one scrolling list of collapsible lines.
+// The end-of-day report screen: its headings, the list of lines the report's
+// rules worked out, and the cursor over them.
 #include "screens/between_days_screens.h"
 
 #include "render/pictures.h"
 #include "render/toolkit.h"
-#include "screens/report_list.h"
-
-#include <cmath>
-#include <cstdio>
-#include <string>
 
 namespace {
-
-namespace Slot {
-enum {
-    DayBiggest, TotalBiggest, DayDrinks, DayBurgers, DaySides, TotalDrinks, TotalBurgers,
-    TotalSides, DayWasted, TotalWasted, DayFastest, TotalFastest, MostMoney, FirstAward
-};
-}
-
-// Closed forms; the open form has "|-|" in place of "|+|".
-struct Award {
-    const char* line;
-    const char* condition;
-    float amount;
-};
-
-const Award kAwards[] = {
-    {"|+| Quick Response      $+ 25.00", "Customer was never put on hold", 25.0f},
-    {"|+| Fast Hands          $+ 75.00", "Day: # orders > 20", 75.0f},
-    {"|+| Attention to Detail $+150.00", "Average Accuracy > 95%", 150.0f},
-    {"|+| Fast Feet           $+ 75.00", "Average Speed < 5.6", 75.0f},
-    {"|+| Entrepreneur        $+ 50.00", "Day - W/O Awards > $250.00", 50.0f},
-    {"|+| Drink Master        $+ 80.00", "Day: # drinks sold > 40", 80.0f},
-    {"|+| Burger Master       $+100.00", "Day: # burgers sold > 30", 100.0f},
-    {"|+| Side Master         $+ 70.00", "Day: # sides sold > 35", 70.0f},
-};
-constexpr int kAwardCount = sizeof kAwards / sizeof kAwards[0];
-
-const char* const kFastestDetails[] = {"Hamburger", "Megaburger", "Fries", "Grape Soda"};
-
-int listedItems(int count)
-{
-    if (count < 0)
-        return 0;
-    return count > kReceiptLines ? kReceiptLines : count;
-}
-
-void biggestOrderLines(ReportList& list, int slot, int items, const Receipt& order)
-{
-    if (!list.header(slot, "|+| Biggest: %d", items))
-        return;
-    for (int i = 0; i < listedItems(items); ++i)
-        list.detail("%.*s", static_cast<int>(sizeof order.lines[i].name), order.lines[i].name);
-    list.endDetails();
-}
-
-// The item lines of one open "sold" line of a record. Items not yet on sale by
-// the current day are left out, in the lifetime section too.
-template <class Stats>
-void soldRows(ReportList& list, const Stats& stats, ItemCategory category, int total, bool ofDay,
-              int dayNumber)
-{
-    for (const MenuItemSpec* item : itemsInOrder(category, &MenuItemSpec::reportRank)) {
-        if (dayNumber < item->firstDay)
-            continue;
-        if (total == 0) {
-            const std::string label(item->soldFormat, std::string(item->soldFormat).find("%s"));
-            list.detailText((label + "0  0.00%").c_str());
-            continue;
-        }
-        const int count = soldCounter(stats, *item);
-        const float share = static_cast<float>(count) / static_cast<float>(total) * 100.0f;
-        const std::string plusShare = std::string(item->reportKey) + "%";
-        list.detail(item->soldFormat, alignmentSpaces(item->reportKey, ofDay), count,
-                    alignmentSpaces(plusShare.c_str(), ofDay), share);
-    }
-    list.endDetails();
-}
-
-template <class Stats>
-void wasteRows(ReportList& list, const Stats& stats, int dayNumber)
-{
-    for (ItemCategory category : {ItemCategory::Drink, ItemCategory::Burger, ItemCategory::Side})
-        for (const MenuItemSpec* item : itemsInOrder(category, &MenuItemSpec::counter))
-            if (dayNumber >= item->firstDay)
-                list.detail(item->wasteFormat, wastedCounter(stats, *item));
-    list.endDetails();
-}
-
-// The collapsible lines of one record's section, and the slots they use.
-struct Section {
-    bool ofDay;
-    int biggest, drinks, burgers, sides, wasted;
-    const char* sidesFormat;  // the day's has one blank more before the count
-};
-constexpr Section kDaySection{true, Slot::DayBiggest, Slot::DayDrinks, Slot::DayBurgers,
-                              Slot::DaySides, Slot::DayWasted, "|+| # sides sold:   %d"};
-constexpr Section kTotalSection{false, Slot::TotalBiggest, Slot::TotalDrinks, Slot::TotalBurgers,
-                                Slot::TotalSides, Slot::TotalWasted, "|+| # sides sold:  %d"};
-
-// Biggest order, sold counts by category with their item lines, orders and
-// items wasted, for the day or the lifetime record.
-template <class Stats>
-void recordLines(ReportList& list, const Stats& stats, const Section& section, int dayNumber)
-{
-    biggestOrderLines(list, section.biggest, stats.biggestOrderItems, stats.biggestOrder);
-    const int drinks = stats.drinksSoldCount(), burgers = stats.burgersSoldCount(),
-              sides = stats.sidesSoldCount();
-    if (list.header(section.drinks, "|+| # drinks sold:  %d", drinks))
-        soldRows(list, stats, ItemCategory::Drink, drinks, section.ofDay, dayNumber);
-    if (list.header(section.burgers, "|+| # burgers sold: %d", burgers))
-        soldRows(list, stats, ItemCategory::Burger, burgers, section.ofDay, dayNumber);
-    if (list.header(section.sides, section.sidesFormat, sides))
-        soldRows(list, stats, ItemCategory::Side, sides, section.ofDay, dayNumber);
-    list.line("# orders: %4d", stats.ordersServed);
-    if (list.header(section.wasted, "|+| # items wasted: %3d", stats.itemsWasted))
-        wasteRows(list, stats, dayNumber);
-}
-
-void fastestOrderLine(ReportList& list, int slot, const char* format, float seconds)
-{
-    if (!list.header(slot, format, seconds))
-        return;
-    for (const char* name : kFastestDetails)
-        list.detailText(name);
-    list.endDetails();
-}
 
 void drawFixedTexts(float satisfactionBonus)
 {
@@ -140,89 +19,9 @@ void drawFixedTexts(float satisfactionBonus)
     PrintText(360, 5, "Gray85", 0, "pgup/pgdwn to navigate");
 }
 
-// The day's figures: revenue, the day's results with their averages.
-void dayLines(ReportList& list, const DayStats& day, const TotalStats& total, float awardMoney)
+void drawFrame(float cursorRow)
 {
-    list.colour("Cyan");
-    list.text("REVENUE:");
-    list.text("--------");
-    list.colour("White");
-    list.line("Day - W/O Awards:   $%-5.2f", day.revenue);
-    list.line("Day - From Awards:  $%-5.2f", awardMoney);
-    list.line("Day - Total Profit: $%-5.2f", day.revenue + awardMoney);
-    list.line("Total:  $%.2f", total.funds + awardMoney);
-    list.text("");
-
-    list.colour("Cyan");
-    list.text("ORDER:");
-    list.text("------");
-    list.colour("Blue");
-    list.text("DAY results");
-    list.colour("White");
-    recordLines(list, day, kDaySection, day.dayNumber);
-    // A day without orders has no averages (0 / 0).
-    if (std::isnan(day.averageAccuracy))
-        list.text("Average Accuracy: n/a");
-    else
-        list.line("Average Accuracy: %.0f%%", day.averageAccuracy);
-    if (std::isnan(day.averageSpeed))
-        list.text("Average Speed: n/a");
-    else
-        list.line("Average Speed: %.2fs", day.averageSpeed);
-    list.text("");
-}
-
-void lifetimeLines(ReportList& list, const DayStats& day, const TotalStats& total)
-{
-    list.colour("Blue");
-    list.text("TOTAL results");
-    list.colour("White");
-    recordLines(list, total, kTotalSection, day.dayNumber);
-    list.text("");
-
-    list.colour("Cyan");
-    list.text("RECORDS:");
-    list.text("--------");
-    list.colour("White");
-    fastestOrderLine(list, Slot::DayFastest, "|+| Day-Fastest Order:   %.2fs", day.fastestOrder);
-    fastestOrderLine(list, Slot::TotalFastest, "|+| Total-Fastest Order: %.2fs", total.fastestOrder);
-    if (list.header(Slot::MostMoney, "|+| Most $ Made in A Day: %.2f", total.bestDayRevenue)) {
-        list.detail("Day Number: %d", total.bestDayNumber);
-        list.endDetails();
-    }
-    list.text("");
-}
-
-// The awards the day earned; returns their total.
-float awardLines(ReportList& list, const DayStats& day)
-{
-    list.colour("Cyan");
-    list.text("AWARDS:");
-    list.text("-------");
-    // Strict comparisons: a day without orders (not-a-number averages) meets
-    // neither average's condition.
-    const bool given[kAwardCount] = {
-        !day.customerPutOnHold,     day.ordersServed > 20,   day.averageAccuracy > 95.0f,
-        day.averageSpeed < 5.6f,    day.revenue > 250.0f,    day.drinksSoldCount() > 40,
-        day.burgersSoldCount() > 30, day.sidesSoldCount() > 35,
-    };
-    float awardTotal = 0.0f;
-    for (int a = 0; a < kAwardCount; ++a) {
-        if (!given[a])
-            continue;
-        awardTotal += kAwards[a].amount;
-        list.colour("White");
-        if (list.header(Slot::FirstAward + a, "%s", kAwards[a].line)) {
-            list.detailText(kAwards[a].condition);
-            list.endDetails();
-        }
-    }
-    return awardTotal;
-}
-
-void drawFrame(const ReportView& view)
-{
-    DrawSprite("Red", Picture::CursorBar, -0.925f, view.cursorRow * 0.076f + 1.438f, 4.55f);
+    DrawSprite("Red", Picture::CursorBar, -0.925f, cursorRow * 0.076f + 1.438f, 4.55f);
     SetBlending(false);
     DrawSprite("Gray50", Picture::ReportFrameBar, -0.927f, 1.57f, 0.6f);
     DrawSprite("Gray50", Picture::ReportFrameBar, -0.927f, -1.57f, 0.6f);
@@ -232,21 +31,27 @@ void drawFrame(const ReportView& view)
 
 }  // namespace
 
-ReportLayout DrawEndOfDayReport(const ProgramState& program, const GameState& game, const DayStats& day)
+void DrawEndOfDayReport(const ReportFrame& report)
 {
-    ReportLayout layout{};
-    for (int slot = 0; slot < kReportSlots; ++slot)
-        layout.headerLines[slot] = slot < Slot::FirstAward ? 0 : -1;
-
-    drawFixedTexts(game.satisfactionBonus);
+    drawFixedTexts(report.satisfactionBonus);
     SetBlending(true);
-    const ReportView& view = program.report;
-    ReportList list(layout, view.scrollTop, view.expanded);
-    dayLines(list, day, game.totals, game.awardMoney);
-    lifetimeLines(list, day, game.totals);
-    layout.awardTotal = awardLines(list, day);
-    drawFrame(view);
-    layout.lineCount = list.count();
-    layout.cursorLine = static_cast<int>(view.cursorLine);
-    return layout;
+    for (const ReportEntry& entry : report.list) {
+        if (entry.colour != nullptr)
+            SetColourByName(entry.colour);
+        if (entry.printed)
+            PrintFormatted(entry.x, entry.y, 0, "%s", entry.text.c_str());
+    }
+    drawFrame(report.cursorRow);
+}
+
+void DrawBetweenDays(const BetweenDaysFrame& frame)
+{
+    struct Draw {
+        void operator()(const DayOverFrame&) const { DrawDayOver(); }
+        void operator()(const ReportFrame& f) const { DrawEndOfDayReport(f); }
+        void operator()(const ShopFrame& f) const { DrawUpgradesShop(f); }
+        void operator()(const SavingFrame& f) const { DrawSavingScreen(f); }
+        void operator()(const BulletinFrame& f) const { DrawBulletin(f); }
+    };
+    std::visit(Draw{}, frame);
 }

@@ -1,16 +1,12 @@
-// The front-end screens and the pause screen. They only draw.
+// The front-end screens and the pause screen.
 #pragma once
-#include "model/front_end_state.h"
+#include "model/frame.h"
 
-#include <cstdint>
-
-// The intro as it stood before this frame's step, then the menu once it is ready.
-void DrawTitleMenu(const TitleMenuState& intro, const TitleMenuState& menu);
-void DrawOptionsScreen(uint8_t gameOptions);
-void DrawCreditsScreen();
-void DrawObjectiveScreen();
-// The countdown as it stood before this frame's step, in this frame's random tint.
-void DrawClosingScreen(const ClosingState& shown);
+void DrawTitleMenu(const TitleFrame& frame);
+void DrawOptionsScreen(const OptionsFrame& frame);
+void DrawCreditsScreen(const CreditsFrame& frame);
+void DrawObjectiveScreen(const ObjectiveFrame& frame);
+void DrawClosingScreen(const ClosingFrame& frame);
 void DrawPauseScreen();
 
 // Covers the window with eight rows of drink pictures; dim draws them in

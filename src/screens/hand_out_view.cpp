@@ -12,12 +12,10 @@ constexpr const char* kWaveOnHint = "<enter> waves it on";
 // What Enter does with a bag whose car has already been served.
 constexpr const char* kThrowAwayHint = "<enter> discards it";
 
-int windowPicture(const DayState& day)
+// Nobody due (every car of the queue has been served) shows the closed door.
+int windowPicture(int customerPicture)
 {
-    const int served = day.customersServed;
-    if (served < 0 || served >= static_cast<int>(day.customerQueue.size()))
-        return Picture::WindowDoorClosed;  // nobody due: every car of the queue has been served
-    const int p = day.customerQueue[served].picture;
+    const int p = customerPicture;
     return p >= 1 && p <= 13 ? Picture::WindowNoOne + p : Picture::WindowDoorClosed;
 }
 
@@ -36,42 +34,34 @@ void drawInstructions(int offset, bool carWithoutReceipt)
 
 }  // namespace
 
-void DrawHandOutView(const DayState& day, int offset)
+void DrawHandOutView(const HandOutValues& view, int offset)
 {
-    if (day.framesSinceWrongBag < kRedFlashFrames)
+    if (view.redFlash)
         SetClearColour(1.0f, 0.0f, 0.0f, 0.0f);
     else
         SetClearColour(0.0f, 0.0f, 0.0f, 0.0f);
     DrawSpriteAtPixel("White", Picture::VerticalRule, offset + 435, 264, 4.83f);
 
-    int b = -1;
-    for (int i = 0; i < kBagCount && b < 0; ++i)
-        if (day.bags[i].pickedUp)
-            b = i;
-
-    const bool carWithoutReceipt = carAtWindowWithoutReceipt(day);
-    if (b < 0) {
+    const bool carWithoutReceipt = view.carWithoutReceipt;
+    if (!view.bagPickedUp) {
         drawInstructions(offset, carWithoutReceipt);
     } else {
         SetBlending(true);
         DrawSpriteAtPixel("White", Picture::Bag, offset + 536, 300, 1.8f);
         DrawSpriteAtPixel("White", Picture::ReceiptOnBag, offset + 520, 305, 0.8f);
-        if (day.bags[b].receipt)
-            PrintFormatted(offset + 495, 160, 0, "Order #: %d", day.bags[b].receipt->orderNumber);
-        if (pickedUpBagForServedCar(day))
+        if (view.orderNumber)
+            PrintFormatted(offset + 495, 160, 0, "Order #: %d", *view.orderNumber);
+        if (view.bagForServedCar)
             PrintText(offset + 446, 132, "Yellow", 0, kThrowAwayHint);
         else
             PrintText(offset + 446, 132, "Green", 0, "<enter> to hand out");
         SetBlending(false);
     }
 
-    bool anyReceipt = false;
-    for (const Bag& bag : day.bags)
-        anyReceipt = anyReceipt || bag.receipt != nullptr;
     SetBlending(true);
-    if (!anyReceipt && !carWithoutReceipt)
+    if (!view.anyReceipt && !carWithoutReceipt)
         DrawSpriteAtPixel("White", Picture::WindowDoorClosed, offset + 215, 264, 2.529f);
-    else if (!day.customerQueue.empty())
-        DrawSpriteAtPixel("White", windowPicture(day), offset + 215, 264, 2.529f);
+    else if (!view.customerQueueEmpty)
+        DrawSpriteAtPixel("White", windowPicture(view.windowCustomerPicture), offset + 215, 264, 2.529f);
     SetBlending(false);
 }

@@ -1,24 +1,15 @@
 // The drawing of a day: the kitchen queue strip, the register, kitchen and
 // hand-out views (at a horizontal offset in pixels while they slide), the
-// customer's spoken order and the status bar. They only draw.
+// customer's spoken order, the speaker icon and the status bar.
 #pragma once
-#include "model/game_state.h"
+#include "model/day_frame.h"
 
-#include <array>
-
-constexpr int kStripSlots = 5;
-// Per strip slot: whether its red warning box shows this frame (the cooking's
-// display timers decide it, just before the strip is drawn).
-using StripWarnings = std::array<bool, kStripSlots>;
-
-void DrawKitchenQueueStrip(const DayState& day, const StripWarnings& warnings);
-void DrawRegisterView(const DayState& day, int offset);
-void DrawKitchenView(const DayState& day, int offset);
-void DrawHandOutView(const DayState& day, int offset);
-// One of the three views at rest, or sliding at an offset.
-void DrawView(const DayState& day, InGameView view, int offset);
-// The latest customer's words while they are still shown.
-void DrawSpokenOrder(const DayState& day);
-// The speaker icon, drawn before the day's clock runs; the rest of the bar after.
+void DrawKitchenQueueStrip(const StripValues& strip);
+void DrawRegisterView(const RegisterValues& view, int offset);
+void DrawKitchenView(const KitchenValues& view, int offset);
+void DrawHandOutView(const HandOutValues& view, int offset);
+void DrawSpokenOrder(const Customer& latest);
 void DrawSpeakerIcon(RegisterState registerState);
-void DrawStatusBar(const GameState& game, const DayState& day);
+void DrawStatusBar(const StatusValues& status);
+// A whole frame of the day, in the order its steps took the values.
+void DrawDay(const DayFrame& frame);

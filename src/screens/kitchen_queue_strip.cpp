@@ -27,7 +27,7 @@ void setCookingColour(int item, float f)
     }
 }
 
-void drawBox(const CookJob& job, int i, bool warningShown)
+void drawBox(const StripSlot& job, int i)
 {
     const float x = -1.775f + 0.886f * static_cast<float>(i);
     const float y = -1.354f;
@@ -35,7 +35,7 @@ void drawBox(const CookJob& job, int i, bool warningShown)
         DrawSprite("Gray60", Picture::Box, x, y, 1.1f);
         return;
     }
-    if (warningShown) {
+    if (job.warningShown) {
         SetBlending(false);
         DrawSprite("Red", Picture::Box, x, y, 1.1f);
     } else {
@@ -49,7 +49,7 @@ void drawBox(const CookJob& job, int i, bool warningShown)
     DrawSprite("White", job.item, x - 0.2f, y, 0.7f);
 }
 
-void drawLabel(const CookJob& job, int i)
+void drawLabel(const StripSlot& job, int i)
 {
     const int x = 129 * i;
     if (!job.active) {
@@ -67,11 +67,11 @@ void drawLabel(const CookJob& job, int i)
 
 }  // namespace
 
-void DrawKitchenQueueStrip(const DayState& day, const StripWarnings& warnings)
+void DrawKitchenQueueStrip(const StripValues& strip)
 {
     SetBlending(false);
     for (int i = 0; i < kStripSlots; ++i)
-        drawBox(day.kitchenQueue[i], i, warnings[i]);
+        drawBox(strip.slots[i], i);
 
     DrawSprite("White", Picture::HorizontalRule, 0.0f, -1.02f, 10.0f);
     for (int j = 0; j < 4; ++j)
@@ -81,11 +81,11 @@ void DrawKitchenQueueStrip(const DayState& day, const StripWarnings& warnings)
     // The progress before this frame's cooking: a job that passes 100 shows its
     // uncapped value for one frame.
     for (int i = 0; i < kStripSlots; ++i)
-        drawLabel(day.kitchenQueue[i], i);
+        drawLabel(strip.slots[i], i);
 
-    if (day.kitchenQueueCount > kStripSlots) {
+    if (strip.kitchenQueueCount > kStripSlots) {
         SetColourByName("Red");
-        PrintFormatted(589, 100, 4, "%d", day.kitchenQueueCount - kStripSlots);
+        PrintFormatted(589, 100, 4, "%d", strip.kitchenQueueCount - kStripSlots);
         DrawSprite("Red", Picture::NextView, 2.1f, -0.92f, 0.48f);
     }
 }

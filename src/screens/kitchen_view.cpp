@@ -49,24 +49,19 @@ void drawSelectedReceipt(int offset, const Receipt& r)
 
 }  // namespace
 
-void DrawKitchenView(const DayState& g, int offset)
+void DrawKitchenView(const KitchenValues& view, int offset)
 {
-    int selected = -1;
-    for (int b = 0; b < kBagCount && selected < 0; ++b)
-        if (!g.bags[b].free && g.bags[b].selected)
-            selected = b;
-
-    if (selected < 0 || !g.bags[selected].receipt) {
+    if (!view.selectedReceipt) {
         PrintText(offset + 451, 340, "White", 0, "Press 1,2, or 3");
         PrintText(offset + 451, 325, "White", 0, "to select a bag.");
         PrintText(offset + 451, 275, "White", 0, "Press <space> to");
         PrintText(offset + 451, 260, "White", 0, "bag completed item");
     } else {
-        drawSelectedReceipt(offset, *g.bags[selected].receipt);
+        drawSelectedReceipt(offset, *view.selectedReceipt);
     }
 
     for (int w = 0; w < kWaitingSlotCount; ++w)
-        if (!g.waitingReceipts[w].free)
+        if (!view.waitingFree[w])
             DrawSpriteAtPixel("Gray85", Picture::ReceiptOnBag, offset + (w == 0 ? 206 : 267), 390, 0.3f);
     DrawSpriteAtPixel("White", Picture::WaitingSpike, offset + 240, 411, 2.0f);
 
@@ -78,12 +73,12 @@ void DrawKitchenView(const DayState& g, int offset)
     for (int b = 0; b < kBagCount; ++b)
         DrawSpriteAtPixel("Gray75", Picture::Bag, offset + bagX[b], 190, 1.0f);
     for (int b = 0; b < kBagCount; ++b)
-        if (g.bags[b].receipt && receiptComplete(*g.bags[b].receipt))
+        if (view.bags[b].ready)
             PrintText(offset + 88 + 99 * b, 100, "Red", 4, "Ready!");
 
     SetBlending(false);
     for (int b = 0; b < kBagCount; ++b) {
-        if (!g.bags[b].selected)
+        if (!view.bags[b].selected)
             continue;
         DrawSpriteAtPixel("White", Picture::Bag, offset + 120 + 99 * b, 190, 1.08f);
         SetColourByName("Green");
@@ -95,9 +90,9 @@ void DrawKitchenView(const DayState& g, int offset)
 
     SetBlending(true);
     for (int b = 0; b < kBagCount; ++b) {
-        if (g.bags[b].free)
+        if (view.bags[b].free)
             continue;
-        if (g.bags[b].selected)
+        if (view.bags[b].selected)
             DrawSpriteAtPixel("Gray35", Picture::ReceiptOnBag, offset + 115 + 99 * b, 193, 0.5f);
         else
             DrawSpriteAtPixel("Gray50", Picture::ReceiptOnBag, offset + 115 + 99 * b, 191, 0.4f);

@@ -31,7 +31,7 @@ constexpr ScrollLine kLines[] = {
 
 }  // namespace
 
-void DrawObjectiveScreen()
+void DrawObjectiveScreen(const ObjectiveFrame&)
 {
     DrawSprite("Gray85", Picture::Scroll, 0.0f, 0.0f, 4.5f);
     SetBlending(true);

@@ -33,8 +33,9 @@ void drawValue(const char* text, int x, int y, bool inForce)
 
 }  // namespace
 
-void DrawOptionsScreen(uint8_t gameOptions)
+void DrawOptionsScreen(const OptionsFrame& frame)
 {
+    const uint8_t gameOptions = frame.gameOptions;
     DrawDrinkWallpaper(true);
     drawHeading();
     // Blending stays off: labels and values are drawn opaque over the wallpaper.

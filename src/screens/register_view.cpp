@@ -20,7 +20,7 @@ int registerPicture(int dayNumber, bool inUse)
 
 }  // namespace
 
-void DrawRegisterView(const DayState& day, int offset)
+void DrawRegisterView(const RegisterValues& view, int offset)
 {
     const float k = static_cast<float>(offset * 4.4 / 631.0);
 
@@ -32,42 +32,29 @@ void DrawRegisterView(const DayState& day, int offset)
     PrintText(offset + 258, 253, "Gray65", 0, "receipt:");
 
     SetColourByName("Green");
-    if (const Receipt* receipt = day.currentReceipt)
+    if (const std::optional<Receipt>& receipt = view.receipt)
         for (int i = 0; i < receipt->count; ++i)
             PrintFormatted(offset + 350, 235 - 15 * i, 1, "%s", receipt->lines[i].name);
 
-    if (driveThruClosed(day.gameClock)) {
+    if (view.closed) {
         PrintText(offset + 320, 400, "Red", 1, "Drive Thru is closed at 10 pm");
         PrintText(offset + 300, 350, "Red", 1, "Finish your customers then");
         PrintText(offset + 300, 335, "Red", 1, "get some rest");
     }
     SetBlending(false);
 
-    DrawSprite("White", registerPicture(day.stats.dayNumber, day.orderPrompt), -1.33f + k, 0.35f, 1.61f);
+    DrawSprite("White", registerPicture(view.dayNumber, view.orderPrompt), -1.33f + k, 0.35f, 1.61f);
 
-    if (day.orderPrompt && day.currentReceipt != nullptr) {
+    if (view.orderPrompt && view.receipt) {
         SetBlending(true);
-        PrintFormatted(offset + 132, 393, 1, "$ %.2f", day.currentReceipt->total);
+        PrintFormatted(offset + 132, 393, 1, "$ %.2f", view.receipt->total);
         SetBlending(false);
     }
     DrawSprite("", Picture::VerticalRule, -0.4491f + k, 0.2f, 4.8f);
 }
 
-void DrawSpokenOrder(const DayState& day)
+void DrawSpokenOrder(const Customer& latest)
 {
-    if (day.framesSinceOrder >= kSpokenOrderFrames || day.customerQueue.empty())
-        return;
-    const Customer& latest = day.customerQueue.back();
     for (int i = 0; i < latest.count; ++i)
         PrintFormatted(350, 420 - 15 * i, 1, "%s", latest.order[i].name);
-}
-
-void DrawView(const DayState& day, InGameView view, int offset)
-{
-    switch (view) {
-    case InGameView::Register: DrawRegisterView(day, offset); break;
-    case InGameView::Kitchen: DrawKitchenView(day, offset); break;
-    case InGameView::Window: DrawHandOutView(day, offset); break;
-    default: break;
-    }
 }

@@ -14,21 +14,21 @@ void DrawDayOver()
     PrintText(196, 50, "Cyan", 4, "Press <enter> to continue");
 }
 
-void DrawSavingScreen(const GameState& game)
+void DrawSavingScreen(const SavingFrame& saving)
 {
     // savingFrames already counts this frame.
-    if (game.savingFrames > kAnimationFrames) {
+    if (saving.savingFrames > kAnimationFrames) {
         // The write happened on the first frame; a failed one is never reported as saved.
-        if (game.saveFailed)
+        if (saving.saveFailed)
             PrintText(220, 250, "Red", 5, "GAME WAS NOT SAVED!");
         else
             PrintText(220, 250, "Red", 5, "GAME HAS BEEN SAVED!");
         PrintText(250, 10, "Red", 4, "Press <enter>");
-    } else if (game.savingDotTimer == 0) {
+    } else if (saving.savingDotTimer == 0) {
         // the frame on which the dots start again shows none
-    } else if (game.savingDotTimer < 10) {
+    } else if (saving.savingDotTimer < 10) {
         PrintText(250, 250, "Red", 2, "SAVING.");
-    } else if (game.savingDotTimer < 20) {
+    } else if (saving.savingDotTimer < 20) {
         PrintText(250, 250, "Red", 2, "SAVING..");
     } else {
         PrintText(250, 250, "Red", 2, "SAVING...");

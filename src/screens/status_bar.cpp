@@ -43,24 +43,23 @@ void DrawSpeakerIcon(RegisterState registerState)
     DrawSprite("White", alert, -2.0f, -0.75f, 0.7f);
 }
 
-void DrawStatusBar(const GameState& game, const DayState& day)
+void DrawStatusBar(const StatusValues& status)
 {
     SetBlending(true);
     SetColourByName("Cyan");
-    drawClock(day.gameClock);
+    drawClock(status.clock);
 
     SetBlending(false);
     PrintText(70, 463, "White", 1, "Battery: ");
     PrintText(50, 447, "White", 1, "Cust.Sat.: ");
-    drawLevel(game.headsetBattery, 1.585f, 463);
-    drawLevel(game.customerSatisfaction, 1.477f, 447);
+    drawLevel(status.battery, 1.585f, 463);
+    drawLevel(status.satisfaction, 1.477f, 447);
 
     SetColourByName("White");
-    const int customerNumber = day.customerQueue.empty() ? 0 : day.customersServed + 1;
-    PrintFormatted(290, 463, 1, "Cust.No.:%4d", customerNumber);
-    PrintFormatted(280, 447, 1, "Tot.Cust.:%4d", day.stats.customers);
+    PrintFormatted(290, 463, 1, "Cust.No.:%4d", status.customerNumber);
+    PrintFormatted(280, 447, 1, "Tot.Cust.:%4d", status.totalCustomers);
     PrintText(460, 463, "White", 1, "TimePerCust.:");
-    PrintFormatted(495, 447, 1, "%.1fsec", day.stats.lastOrderTime);
+    PrintFormatted(495, 447, 1, "%.1fsec", status.lastOrderTime);
 
     DrawSprite("", Picture::HorizontalRuleThin, 0.0f, 1.4f, 10.0f);
     DrawSprite("Yellow", Picture::NextView, 2.01f, 1.525f, 0.63f);

@@ -86,12 +86,12 @@ void drawEntries(const TitleMenuState& menu)
 
 }  // namespace
 
-void DrawTitleMenu(const TitleMenuState& intro, const TitleMenuState& menu)
+void DrawTitleMenu(const TitleFrame& frame)
 {
-    drawIntro(intro);
-    if (titleMenuReady(menu)) {
+    drawIntro(frame.intro);
+    if (titleMenuReady(frame.menu)) {
         drawBackdrop();
-        drawEntries(menu);
+        drawEntries(frame.menu);
     }
     SetBlending(false);
 }

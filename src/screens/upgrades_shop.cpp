@@ -29,16 +29,16 @@ void priceLabel(const ShopSlot& slot, int number, int kind, const UpgradeLevels&
         PrintFormatted(slot.labelX, slot.labelY, 4, "%d - $%.2f", number, price);
 }
 
-void label(int number, const GameState& game)
+void label(int number, const ShopFrame& shop)
 {
-    const UpgradeLevels& levels = game.upgradeLevels;
+    const UpgradeLevels& levels = shop.levels;
     const ShopSlot& slot = kSlots[number - 1];
     switch (number) {
     case 1: priceLabel(slot, 1, UpgradeKind::Drinks, levels); break;
     case 2: priceLabel(slot, 2, UpgradeKind::Burgers, levels); break;
     case 3: priceLabel(slot, 3, UpgradeKind::Sides, levels); break;
     case 4:
-        if (game.headsetBattery == 100.0f)
+        if (shop.headsetBattery == 100.0f)
             PrintFormatted(slot.labelX, slot.labelY, 4, "4 - SOLD OUT");
         else
             PrintFormatted(slot.labelX, slot.labelY, 4, "4 - $50.00");
@@ -54,9 +54,9 @@ void levelLine(int level)
     PrintFormatted(20, 10, 1, "Current level of upgrade %d/5", level);
 }
 
-void informationLines(int number, const GameState& game)
+void informationLines(int number, const ShopFrame& shop)
 {
-    const UpgradeLevels& levels = game.upgradeLevels;
+    const UpgradeLevels& levels = shop.levels;
     switch (number) {
     case 1:
         PrintText(20, 25, "Cyan", 1, "Drinks are made faster.");
@@ -72,9 +72,9 @@ void informationLines(int number, const GameState& game)
         break;
     case 4:
         PrintText(20, 25, "Cyan", 1, "Purchase to change out headset battery");
-        if (game.headsetBattery < 100.0f) {
+        if (shop.headsetBattery < 100.0f) {
             SetColourByName("Cyan");
-            PrintFormatted(20, 10, 1, "Power of current battery is %.0f%%", game.headsetBattery);
+            PrintFormatted(20, 10, 1, "Power of current battery is %.0f%%", shop.headsetBattery);
         } else {
             PrintText(20, 10, "Cyan", 1, "Current battery has MAX power");
         }
@@ -92,26 +92,26 @@ void informationLines(int number, const GameState& game)
 
 }  // namespace
 
-void DrawUpgradesShop(const GameState& game)
+void DrawUpgradesShop(const ShopFrame& shop)
 {
     PrintText(93, 464, "White", 1, "These upgrades will help you out in the game.");
     PrintText(12, 454, "White", 0, "To buy, press the number(or use arrow keys) then press enter.");
     SetColourByName("Green");
-    PrintFormatted(225, 430, 4, "Current Funds: $%.2f", game.totals.funds);
+    PrintFormatted(225, 430, 4, "Current Funds: $%.2f", shop.funds);
     PrintText(20, 45, "Red", 4, "Info:");
 
-    int cursor = game.upgradeLevels.shopCursor;
+    int cursor = shop.levels.shopCursor;
     if (cursor < 1 || cursor > 6)
         cursor = 1;
     const ShopSlot& highlighted = kSlots[cursor - 1];
     DrawSprite("Gray90", highlighted.picture, highlighted.x, highlighted.y, 1.1f);
     SetColourByName(cursor == 4 ? "Yellow" : "Green");
-    label(cursor, game);
-    informationLines(cursor, game);
+    label(cursor, shop);
+    informationLines(cursor, shop);
 
     for (const ShopSlot& slot : kSlots)
         DrawSprite("Gray90", slot.picture, slot.x, slot.y, 1.1f);
     SetColourByName("Yellow");
     for (int number = 1; number <= 6; ++number)
-        label(number, game);
+        label(number, shop);
 }

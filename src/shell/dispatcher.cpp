@@ -1,36 +1,24 @@
-// The screen dispatcher: exactly one screen per frame, chosen by the flags;
-// its update runs first, then it is drawn.
+// The screen dispatcher: the credits' stars move first, then the current
+// screen's step runs; its values are the frame's drawing.
 #include "shell/dispatcher.h"
 
-#include "model/game_state.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "rules/front_end.h"
 #include "rules/in_game_controller.h"
-#include "screens/front_end_screens.h"
+#include "rules/star_field.h"
 
-void DispatchScreen(const bool* keys, bool& creditsFlag, bool& doneFlag, bool& pauseAllowedFlag,
-                    bool escapePressed)
+Frame StepScreen(const bool* keys, bool& done, bool escapePressed)
 {
-    ScreenFlags& f = screenFlags;
-    switch (CurrentScreen(escapePressed)) {
-    case Screen::Title:
-        DrawTitleMenu(UpdateTitleMenu(keys, f.optionsActive, creditsFlag, f.quitRequested), titleMenuState());
-        break;
-    case Screen::Options:
-        UpdateOptionsScreen(keys, f.optionsActive);
-        DrawOptionsScreen(program.gameOptions);
-        break;
-    case Screen::Credits:
-        UpdateCreditsScreen(keys, creditsFlag);
-        DrawCreditsScreen();
-        break;
-    case Screen::Closing: DrawClosingScreen(UpdateClosingScreen(doneFlag)); break;
-    case Screen::Objective:
-        UpdateObjectiveScreen(keys, f.objectiveActive);
-        DrawObjectiveScreen();
-        break;
-    case Screen::Game: InGameController(keys); break;  // draws as the day's order prescribes
+    Frame frame;
+    if (screenState.up(Screen::Credits))
+        frame.stars = StepStarField();
+    switch (CurrentScreen(screenState, escapePressed)) {
+    case Screen::Title: frame.screen = StepTitleMenu(keys); break;
+    case Screen::Options: frame.screen = StepOptionsScreen(keys); break;
+    case Screen::Credits: frame.screen = StepCreditsScreen(keys); break;
+    case Screen::Closing: frame.screen = StepClosingScreen(done); break;
+    case Screen::Objective: frame.screen = StepObjectiveScreen(keys); break;
+    case Screen::Game: frame.screen = InGameController(keys); break;
     }
-    pauseAllowedFlag = !f.titleMenuActive && !f.optionsActive && !f.creditsActive &&
-                       !f.quitRequested && !f.objectiveActive && !escapePressed;
+    return frame;
 }

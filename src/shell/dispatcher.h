@@ -1,5 +1,6 @@
-// The screen dispatcher: exactly one screen per frame, chosen by the flags.
+// The screen dispatcher: exactly one screen's step per frame, chosen by the
+// current screen; it returns what the frame draws.
 #pragma once
+#include "model/frame.h"
 
-void DispatchScreen(const bool* keys, bool& creditsFlag, bool& doneFlag, bool& pauseAllowedFlag,
-                    bool escapePressed);
+Frame StepScreen(const bool* keys, bool& done, bool escapePressed);

@@ -2,11 +2,9 @@
 #include "shell/frame_loop.h"
 
 #include "model/key_codes.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "model/sound_events.h"
-#include "render/render_state.h"
-#include "render/scene.h"
-#include "screens/front_end_screens.h"
+#include "screens/frame.h"
 #include "shell/dispatcher.h"
 #include "shell/shell_state.h"
 
@@ -19,18 +17,6 @@ void presentNothing() {}
 
 void (*presentFrame)() = presentNothing;
 
-namespace {
-
-void drawPauseScreen()
-{
-    BeginSceneFrame(screenFlags.creditsActive);
-    DrawPauseScreen();
-    EndSceneFrame();
-    presentFrame();
-}
-
-}  // namespace
-
 bool FramePass()
 {
     soundQueue.clear();
@@ -41,13 +27,13 @@ bool FramePass()
     if (keys[Key::Escape]) {
         shell.escapePressed = true;
     } else if (shell.paused) {
-        drawPauseScreen();
+        DrawPauseFrame();
+        presentFrame();
         drew = true;
     } else {
-        BeginSceneFrame(screenFlags.creditsActive);
-        DispatchScreen(keys, screenFlags.creditsActive, shell.done, shell.pauseAllowed,
-                       shell.escapePressed);
-        EndSceneFrame();
+        DrawFrame(StepScreen(keys, shell.done, shell.escapePressed));
+        // Pausing is for a game in progress, judged after this frame's step.
+        shell.pauseAllowed = CurrentScreen(screenState, shell.escapePressed) == Screen::Game;
         presentFrame();
         drew = true;
     }

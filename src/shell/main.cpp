@@ -1,7 +1,7 @@
 // The game's entry: start-up, the paced frame loop, sound, and shut-down; a session
 // may be recorded or played back.
 #include "model/game_state.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "session.h"
 #include "shell/frame_loop.h"
 #include "shell/platform.h"
@@ -14,7 +14,7 @@ namespace {
 // The ambience belongs under the views of a day in progress, not under menus or pauses.
 bool dayViewsShowing()
 {
-    return CurrentScreen(shell.escapePressed) == Screen::Game && !game.dayOver && !shell.paused &&
+    return CurrentScreen(screenState, shell.escapePressed) == Screen::Game && !game.dayOver && !shell.paused &&
            shell.windowActive;
 }
 

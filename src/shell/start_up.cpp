@@ -5,6 +5,7 @@
 #include "render/render_state.h"
 #include "render/textures.h"
 #include "rules/saved_game_folder.h"
+#include "rules/star_field.h"
 #include "shell/message_box.h"
 #include "shell/platform.h"
 
@@ -22,6 +23,8 @@ bool initRendererFrom(int folderChoice)
     const bool loaded = InitRenderer(folderChoice, failures);
     for (const std::string& failure : failures)
         ShowMessageBox(failure.c_str(), "Error", MessageIcon::None);
+    if (loaded)
+        SeedStarField();  // its random draws follow the pictures' loading, as they always have
     return loaded;
 }
 

@@ -82,8 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     ResetToProgramStart();
     program.gameOptions = mode & kOptionBits;
-    screenFlags.titleMenuActive = false;
-    screenFlags.loadGameRequested = true;
+    screenState.lower(Screen::Title);
+    screenState.loadGameRequested = true;
     InGameController(keys);
     checkLoaded();
 

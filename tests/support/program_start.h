@@ -4,7 +4,7 @@
 #include "model/game_state.h"
 #include "model/key_latches.h"
 #include "model/random.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "model/stats.h"
 #include "render/draw_log.h"
 #include "render/render_state.h"
@@ -21,5 +21,5 @@ inline void ResetToProgramStart()
     renderState.useGL = false;
     drawLog.enabled = false;
     drawLog.records.clear();
-    screenFlags = ScreenFlags{};
+    screenState = ScreenState{};
 }

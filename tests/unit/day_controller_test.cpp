@@ -1,6 +1,6 @@
 // The in-game controller frame by frame: the start of a day, and which press
 // each key uses up.
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "rules/in_game_controller.h"
 #include "support/day_state.h"
 
@@ -13,7 +13,7 @@ protected:
     void SetUp() override
     {
         FreshGame::SetUp();
-        screenFlags.titleMenuActive = false;
+        screenState.lower(Screen::Title);
     }
     bool keys[256] = {};
     void Frame(int n = 1)

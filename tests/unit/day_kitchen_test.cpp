@@ -18,9 +18,14 @@ protected:
         recomputeCookRates(game.upgradeLevels);
     }
     bool keys[256] = {};
+    static void Cook()
+    {
+        cookingDisplayTimers();
+        cookingSteps();
+    }
     void Frame()
     {
-        advanceCooking();
+        Cook();
         KitchenControl(keys);
     }
     // Cooks until the front job is done.
@@ -28,7 +33,7 @@ protected:
     {
         int frames = 0;
         for (; day.kitchenQueue[0].progress < 100.0f && frames < 100000; ++frames)
-            advanceCooking();
+            Cook();
         return frames;
     }
 };
@@ -42,7 +47,7 @@ TEST_F(Kitchen, TheNextJobStartsOnTheFrameTheOneBeforeItPassesAHundred)
     const int frames = CookFront();
     EXPECT_GT(day.kitchenQueue[0].progress, 99.99f);
     EXPECT_EQ(day.kitchenQueue[1].progress, day.kitchenQueue[1].rate);
-    advanceCooking();
+    Cook();
     EXPECT_EQ(day.kitchenQueue[0].progress, 100.0f);
     EXPECT_EQ(day.kitchenQueue[1].progress, 2 * day.kitchenQueue[1].rate);
     EXPECT_NEAR(frames, 800, 1);
@@ -52,7 +57,7 @@ TEST_F(Kitchen, TheNextJobStartsOnTheFrameTheOneBeforeItPassesAHundred)
     queueCookJob(kMegaburger);
     EXPECT_EQ(CookFront(), 1198);
     EXPECT_GT(day.kitchenQueue[0].progress, 100.0f);  // the last step goes past
-    advanceCooking();
+    Cook();
     EXPECT_EQ(day.kitchenQueue[0].progress, 100.0f);
 }
 

@@ -4,7 +4,7 @@
 // through the stages between days and mixes in random keys. Every frame the
 // rules that tie receipts, slots, customers and the kitchen together must hold.
 #include "rules/between_days.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
 #include "rules/hand_out.h"
 #include "rules/in_game_controller.h"
 #include "support/day_state.h"
@@ -236,7 +236,7 @@ protected:
     {
         SCOPED_TRACE("seed " + std::to_string(seed));
         Reset();
-        screenFlags.titleMenuActive = false;
+        screenState.lower(Screen::Title);
         if (seed % 2 == 0)
             program.gameOptions = Option::FiveMinuteDays;  // and no slides
         Player player(seed);

@@ -1,5 +1,5 @@
 // The end-of-day report's awards: each needs to pass its threshold, and pays its money.
-#include "screens/between_days_screens.h"
+#include "rules/report.h"
 #include "support/day_state.h"
 
 #include <cmath>
@@ -22,7 +22,7 @@ protected:
         day.stats.averageAccuracy = 50.0f;
         day.stats.averageSpeed = 30.0f;
     }
-    static ReportLayout frame() { return DrawEndOfDayReport(program, game, day.stats); }
+    static ReportLayout frame() { return BuildReport(program, game, day.stats).layout; }
 };
 
 }  // namespace

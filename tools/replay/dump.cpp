@@ -6,8 +6,8 @@
 #include "model/random.h"
 #include "model/sound_events.h"
 #include "render/draw_log.h"
-#include "render/scene.h"
-#include "model/screen_flags.h"
+#include "model/screen.h"
+#include "model/star_field.h"
 #include "shell/shell_state.h"
 
 using nlohmann::json;
@@ -19,14 +19,14 @@ void DumpShell(json& state)
     state["windowActive"] = shell.windowActive;
     state["escapePressed"] = shell.escapePressed;
     state["pauseAllowed"] = shell.pauseAllowed;
-    const ScreenFlags& f = screenFlags;
-    state["titleMenuActive"] = f.titleMenuActive;
-    state["optionsActive"] = f.optionsActive;
-    state["creditsActive"] = f.creditsActive;
-    state["quitRequested"] = f.quitRequested;
-    state["objectiveActive"] = f.objectiveActive;
-    state["loadGameRequested"] = f.loadGameRequested;
-    state["screen"] = ScreenName(CurrentScreen(shell.escapePressed));
+    const ScreenState& s = screenState;
+    state["titleMenuActive"] = s.up(Screen::Title);
+    state["optionsActive"] = s.up(Screen::Options);
+    state["creditsActive"] = s.up(Screen::Credits);
+    state["quitRequested"] = s.up(Screen::Closing);
+    state["objectiveActive"] = s.up(Screen::Objective);
+    state["loadGameRequested"] = s.loadGameRequested;
+    state["screen"] = ScreenName(CurrentScreen(s, shell.escapePressed));
     state["rng"] = rngState;
     state["tabLatch"] = shell.tabLatch;
     state["keyLatches"] = keyLatches;

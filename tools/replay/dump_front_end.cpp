@@ -4,13 +4,13 @@
 
 #include "json_values.h"
 #include "render/render_state.h"
-#include "rules/front_end.h"
+#include "model/front_end_state.h"
 
 using nlohmann::json;
 
 void DumpFrontEnd(json& state)
 {
-    const TitleMenuState& menu = titleMenuState();
+    const TitleMenuState& menu = frontEnd.menu;
     state["titleMenu"] = {
         {"introFrameCount", menu.introFrameCount},
         {"fade", JsonFloat(menu.fade)},
@@ -22,10 +22,10 @@ void DumpFrontEnd(json& state)
         {"menuOffset", menu.menuOffset},
     };
     state["credits"] = {
-        {"lightMode", creditsState().lightMode},
+        {"lightMode", frontEnd.credits.lightMode},
         {"lighting", renderState.lighting},
     };
-    const ClosingState& closing = closingState();
+    const ClosingState& closing = frontEnd.closing;
     state["closing"] = {
         {"closingCount", closing.closingCount},
         {"tileX", closing.tileX},

@@ -1,26 +1,23 @@
 // The report's list lines: plain, detail and collapsible.
-#include "screens/report_list.h"
-
-#include "render/toolkit.h"
+#include "rules/report_list.h"
 
 #include <cstdio>
 
 namespace {
-constexpr int kLineHeight = 11;
 constexpr int kLeft = 21;
 constexpr int kDetailLeft = 41;  // detail lines are indented by 20
 }  // namespace
 
-void ReportList::colour(const char* name) { SetColourByName(name); }
-void ReportList::text(const char* text) { draw(kLeft, text); }
-void ReportList::detailText(const char* text) { draw(kDetailLeft, text); }
-void ReportList::endDetails() { SetColourByName("White"); }
+void ReportList::colour(const char* name) { entries_.push_back({name, false, 0, 0, {}}); }
+void ReportList::text(const char* text) { add(kLeft, text); }
+void ReportList::detailText(const char* text) { add(kDetailLeft, text); }
+void ReportList::endDetails() { colour("White"); }
 
 void ReportList::line(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    drawFormatted(kLeft, format, args);
+    addFormatted(kLeft, format, args);
     va_end(args);
 }
 
@@ -28,7 +25,7 @@ void ReportList::detail(const char* format, ...)
 {
     va_list args;
     va_start(args, format);
-    drawFormatted(kDetailLeft, format, args);
+    addFormatted(kDetailLeft, format, args);
     va_end(args);
 }
 
@@ -43,21 +40,21 @@ bool ReportList::header(int slot, const char* format, ...)
     const bool open = (expanded_ & (1u << slot)) != 0;
     if (open && buffer[0] == '|' && buffer[1] == '+')
         buffer[1] = '-';
-    draw(kLeft, buffer);
+    add(kLeft, buffer);
     if (open)
-        SetColourByName("Gray58");
+        colour("Gray58");
     return open;
 }
 
-void ReportList::drawFormatted(int x, const char* format, va_list args)
+void ReportList::addFormatted(int x, const char* format, va_list args)
 {
     char buffer[256];
     std::vsnprintf(buffer, sizeof buffer, format, args);
-    draw(x, buffer);
+    add(x, buffer);
 }
 
-void ReportList::draw(int x, const char* text)
+void ReportList::add(int x, const char* text)
 {
-    PrintFormatted(x, scrollTop_ - kLineHeight * n_, 0, "%s", text);
+    entries_.push_back({nullptr, true, x, scrollTop_ - kReportLineHeight * n_, text});
     ++n_;
 }

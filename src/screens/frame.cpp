@@ -1,0 +1,55 @@
+// A frame's drawing, from the values its steps returned.
+#include "screens/frame.h"
+
+#include "render/render_state.h"
+#include "render/scene.h"
+#include "screens/between_days_screens.h"
+#include "screens/front_end_screens.h"
+#include "screens/in_game_views.h"
+
+namespace {
+
+void beginScene(const std::optional<StarsFrame>& stars)
+{
+    if (!stars) {
+        BeginSceneFrame();
+        return;
+    }
+    StarQuad quads[kStarCount];
+    for (int i = 0; i < kStarCount; ++i) {
+        const StarSprite& s = stars->stars[i];
+        quads[i] = {s.angle, s.distance, s.spin, s.red, s.green, s.blue};
+    }
+    BeginSceneFrame(stars->tilt, quads);
+}
+
+struct DrawScreen {
+    void operator()(const TitleFrame& f) const { DrawTitleMenu(f); }
+    void operator()(const OptionsFrame& f) const { DrawOptionsScreen(f); }
+    void operator()(const CreditsFrame& f) const { DrawCreditsScreen(f); }
+    void operator()(const ObjectiveFrame& f) const { DrawObjectiveScreen(f); }
+    void operator()(const ClosingFrame& f) const { DrawClosingScreen(f); }
+    void operator()(const InGameFrame& f) const
+    {
+        if (const DayFrame* day = std::get_if<DayFrame>(&f))
+            DrawDay(*day);
+        else
+            DrawBetweenDays(std::get<BetweenDaysFrame>(f));
+    }
+};
+
+}  // namespace
+
+void DrawFrame(const Frame& frame)
+{
+    beginScene(frame.stars);
+    std::visit(DrawScreen{}, frame.screen);
+    EndSceneFrame();
+}
+
+void DrawPauseFrame()
+{
+    BeginSceneFrame();
+    DrawPauseScreen();
+    EndSceneFrame();
+}

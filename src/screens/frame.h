@@ -1,0 +1,7 @@
+// A frame's drawing: the scene frame, then the screen the frame's steps chose.
+#pragma once
+#include "model/frame.h"
+
+void DrawFrame(const Frame& frame);
+// The pause screen over a frozen game (the credits' stars are never under it).
+void DrawPauseFrame();
