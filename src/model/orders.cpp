@@ -163,7 +163,7 @@ void clearAllSlots()
     day.currentReceipt = nullptr;
 }
 
-bool pickedUpBagForServedCar(const DayState& day)
+bool pickedUpBagForServedCar()
 {
     for (const Bag& bag : day.bags)
         if (bag.pickedUp)
@@ -171,13 +171,13 @@ bool pickedUpBagForServedCar(const DayState& day)
     return false;
 }
 
-bool carAtWindowWithoutReceipt(const DayState& day)
+bool carAtWindowWithoutReceipt()
 {
     if (day.customersServed >= day.orderCounter)
         return false;
     if (day.orderOpen && day.customersServed == day.orderCounter - 1)
         return false;  // its order is being keyed right now
-    auto holds = [&day](const Bag& bag) {
+    auto holds = [](const Bag& bag) {
         return bag.receipt && bag.receipt->orderNumber - 1 == day.customersServed;
     };
     for (const Bag& bag : day.bags)

@@ -56,9 +56,9 @@ void removeLastLine(Receipt& receipt);
 void deleteReceipt(Receipt* receipt);
 // A car is at the window whose order no bag or waiting slot holds and which is
 // not being keyed: nothing could ever be handed to it.
-bool carAtWindowWithoutReceipt(const DayState& day);
+bool carAtWindowWithoutReceipt();
 // The picked-up bag holds a receipt of a car already served (keyed on after its
 // hand-out): no car will ever take it, so Enter at the window throws it away.
-bool pickedUpBagForServedCar(const DayState& day);
+bool pickedUpBagForServedCar();
 // Start of a day: every slot free; selected and pickedUp stay as they are.
 void clearAllSlots();

@@ -119,7 +119,7 @@ std::string garbleText(float headsetBattery, const char* text)
     return heard;
 }
 
-void countSpokenOrderFrame(DayState& day)
+void countSpokenOrderFrame()
 {
     if (day.framesSinceOrder < kSpokenOrderFrames)
         day.framesSinceOrder += 1;

@@ -16,4 +16,4 @@ OrderItem randomOrderItem(float headsetBattery);
 // Each character survives when battery x 1.2 reaches a draw of 1..100, else a blank.
 std::string garbleText(float headsetBattery, const char* text);
 // The latest customer's words stay up for kSpokenOrderFrames frames after the order.
-void countSpokenOrderFrame(DayState& day);
+void countSpokenOrderFrame();

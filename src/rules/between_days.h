@@ -13,7 +13,7 @@ BetweenDaysFrame RunBetweenDays(const bool* keys);
 void BetweenDaysControl(const bool* keys);
 // Raises customerSatisfaction (at most to 100) by the day's bonus; returns the
 // increase before the cap.
-float ComputeSatisfactionBonus(float& customerSatisfaction);
+float ComputeSatisfactionBonus();
 // The report's frame: its lines as they stand, then the award money, the
 // cursor keys, Enter and Space.
 ReportFrame ReportStep(const bool* keys);

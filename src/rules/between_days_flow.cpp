@@ -49,7 +49,7 @@ SavingFrame savingStep()
 
 }  // namespace
 
-float ComputeSatisfactionBonus(float& customerSatisfaction)
+float ComputeSatisfactionBonus()
 {
     const DayStats& today = day.stats;
     int points = 0;
@@ -66,9 +66,10 @@ float ComputeSatisfactionBonus(float& customerSatisfaction)
     points += pointsFor(today.averageSpeed, kSpeedPoints, -1.0f);
 
     const int increase = points / 10;
-    customerSatisfaction += static_cast<float>(increase);
-    if (customerSatisfaction > 100.0f)
-        customerSatisfaction = 100.0f;
+    float& satisfaction = game.customerSatisfaction;
+    satisfaction += static_cast<float>(increase);
+    if (satisfaction > 100.0f)
+        satisfaction = 100.0f;
     return static_cast<float>(increase);
 }
 
@@ -77,7 +78,7 @@ void BetweenDaysControl(const bool* keys)
     switch (game.betweenDaysStage) {
     case BetweenDaysStage::DayOver:
         if (KeyPressedOnce(keys, Key::Enter, Latch::Enter)) {
-            game.satisfactionBonus = ComputeSatisfactionBonus(game.customerSatisfaction);
+            game.satisfactionBonus = ComputeSatisfactionBonus();
             game.betweenDaysStage = BetweenDaysStage::Report;
         }
         break;

@@ -39,11 +39,11 @@ void wasteLeftoverJobs()
 
 }  // namespace
 
-void AdvanceDay(bool& dayOver, float& headsetBattery, float& customerSatisfaction,
-                RegisterState& registerState, int carsInLine)
+void AdvanceDay()
 {
     DayState& g = day;
-    speakerStep(registerState, customerSatisfaction, carsInLine);
+    float& headsetBattery = game.headsetBattery;
+    speakerStep(g.registerState, game.customerSatisfaction, g.carsInLine);
 
     if (!driveThruClosed(g.gameClock)) {
         const bool fiveMinuteDays = (program.gameOptions & Option::FiveMinuteDays) != 0;
@@ -57,11 +57,11 @@ void AdvanceDay(bool& dayOver, float& headsetBattery, float& customerSatisfactio
     }
     rollOver(g.gameClock);
 
-    if (driveThruClosed(g.gameClock) && carsInLine == 0) {
-        registerState = RegisterState::Empty;  // a car still at the speaker is turned away
+    if (driveThruClosed(g.gameClock) && g.carsInLine == 0) {
+        g.registerState = RegisterState::Empty;  // a car still at the speaker is turned away
         wasteLeftoverJobs();
         finishDayStatistics();
-        dayOver = true;
+        game.dayOver = true;
         QueueSound(SoundEvent::DayOver);
     }
 }

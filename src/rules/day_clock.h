@@ -2,5 +2,6 @@
 #pragma once
 #include "model/game_state.h"
 
-void AdvanceDay(bool& dayOver, float& headsetBattery, float& customerSatisfaction,
-                RegisterState& registerState, int carsInLine);
+// One frame of the day's clock: the speaker, the clock and the battery, and the
+// day's end once 10 pm has passed and the line is empty.
+void AdvanceDay();

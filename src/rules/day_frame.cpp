@@ -5,7 +5,7 @@
 
 namespace {
 
-RegisterValues registerValues(const DayState& day)
+RegisterValues registerValues()
 {
     RegisterValues values;
     if (day.currentReceipt != nullptr)
@@ -16,7 +16,7 @@ RegisterValues registerValues(const DayState& day)
     return values;
 }
 
-KitchenValues kitchenValues(const DayState& day)
+KitchenValues kitchenValues()
 {
     KitchenValues values;
     int selected = -1;
@@ -33,7 +33,7 @@ KitchenValues kitchenValues(const DayState& day)
     return values;
 }
 
-HandOutValues handOutValues(const DayState& day)
+HandOutValues handOutValues()
 {
     HandOutValues values;
     values.redFlash = day.framesSinceWrongBag < kRedFlashFrames;
@@ -45,8 +45,8 @@ HandOutValues handOutValues(const DayState& day)
         }
         values.anyReceipt = values.anyReceipt || bag.receipt != nullptr;
     }
-    values.bagForServedCar = pickedUpBagForServedCar(day);
-    values.carWithoutReceipt = carAtWindowWithoutReceipt(day);
+    values.bagForServedCar = pickedUpBagForServedCar();
+    values.carWithoutReceipt = carAtWindowWithoutReceipt();
     values.customerQueueEmpty = day.customerQueue.empty();
     const int served = day.customersServed;
     if (served >= 0 && served < static_cast<int>(day.customerQueue.size()))
@@ -56,7 +56,7 @@ HandOutValues handOutValues(const DayState& day)
 
 }  // namespace
 
-StripValues StripValuesOf(const DayState& day, const StripWarnings& warnings)
+StripValues StripValuesOf(const StripWarnings& warnings)
 {
     StripValues values;
     for (int i = 0; i < kStripSlots; ++i) {
@@ -67,23 +67,23 @@ StripValues StripValuesOf(const DayState& day, const StripWarnings& warnings)
     return values;
 }
 
-ViewValues ViewValuesOf(const DayState& day, InGameView view, int offset)
+ViewValues ViewValuesOf(InGameView view, int offset)
 {
     switch (view) {
-    case InGameView::Kitchen: return {offset, kitchenValues(day)};
-    case InGameView::Window: return {offset, handOutValues(day)};
-    default: return {offset, registerValues(day)};
+    case InGameView::Kitchen: return {offset, kitchenValues()};
+    case InGameView::Window: return {offset, handOutValues()};
+    default: return {offset, registerValues()};
     }
 }
 
-std::optional<Customer> SpokenOrderOf(const DayState& day)
+std::optional<Customer> SpokenOrderOf()
 {
     if (day.framesSinceOrder >= kSpokenOrderFrames || day.customerQueue.empty())
         return std::nullopt;
     return day.customerQueue.back();
 }
 
-StatusValues StatusValuesOf(const GameState& game, const DayState& day)
+StatusValues StatusValuesOf()
 {
     StatusValues values;
     values.clock = day.gameClock;

@@ -9,9 +9,9 @@
 // display timers decide it, just before the strip is drawn).
 using StripWarnings = std::array<bool, kStripSlots>;
 
-StripValues StripValuesOf(const DayState& day, const StripWarnings& warnings);
+StripValues StripValuesOf(const StripWarnings& warnings);
 // One of the three views at rest (register, kitchen or window).
-ViewValues ViewValuesOf(const DayState& day, InGameView view, int offset);
+ViewValues ViewValuesOf(InGameView view, int offset);
 // The latest customer's words while they are still shown.
-std::optional<Customer> SpokenOrderOf(const DayState& day);
-StatusValues StatusValuesOf(const GameState& game, const DayState& day);
+std::optional<Customer> SpokenOrderOf();
+StatusValues StatusValuesOf();

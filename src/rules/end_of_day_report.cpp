@@ -128,15 +128,15 @@ void fastestOrderLine(ReportList& list, int slot, const char* format, float seco
 }
 
 // The day's figures: revenue, the day's results with their averages.
-void dayLines(ReportList& list, const DayStats& day, const TotalStats& total, float awardMoney)
+void dayLines(ReportList& list, const DayStats& today, const TotalStats& total, float awardMoney)
 {
     list.colour("Cyan");
     list.text("REVENUE:");
     list.text("--------");
     list.colour("White");
-    list.line("Day - W/O Awards:   $%-5.2f", day.revenue);
+    list.line("Day - W/O Awards:   $%-5.2f", today.revenue);
     list.line("Day - From Awards:  $%-5.2f", awardMoney);
-    list.line("Day - Total Profit: $%-5.2f", day.revenue + awardMoney);
+    list.line("Day - Total Profit: $%-5.2f", today.revenue + awardMoney);
     list.line("Total:  $%.2f", total.funds + awardMoney);
     list.text("");
 
@@ -146,32 +146,32 @@ void dayLines(ReportList& list, const DayStats& day, const TotalStats& total, fl
     list.colour("Blue");
     list.text("DAY results");
     list.colour("White");
-    recordLines(list, day, kDaySection, day.dayNumber);
+    recordLines(list, today, kDaySection, today.dayNumber);
     // A day without orders has no averages (0 / 0).
-    if (std::isnan(day.averageAccuracy))
+    if (std::isnan(today.averageAccuracy))
         list.text("Average Accuracy: n/a");
     else
-        list.line("Average Accuracy: %.0f%%", day.averageAccuracy);
-    if (std::isnan(day.averageSpeed))
+        list.line("Average Accuracy: %.0f%%", today.averageAccuracy);
+    if (std::isnan(today.averageSpeed))
         list.text("Average Speed: n/a");
     else
-        list.line("Average Speed: %.2fs", day.averageSpeed);
+        list.line("Average Speed: %.2fs", today.averageSpeed);
     list.text("");
 }
 
-void lifetimeLines(ReportList& list, const DayStats& day, const TotalStats& total)
+void lifetimeLines(ReportList& list, const DayStats& today, const TotalStats& total)
 {
     list.colour("Blue");
     list.text("TOTAL results");
     list.colour("White");
-    recordLines(list, total, kTotalSection, day.dayNumber);
+    recordLines(list, total, kTotalSection, today.dayNumber);
     list.text("");
 
     list.colour("Cyan");
     list.text("RECORDS:");
     list.text("--------");
     list.colour("White");
-    fastestOrderLine(list, Slot::DayFastest, "|+| Day-Fastest Order:   %.2fs", day.fastestOrder);
+    fastestOrderLine(list, Slot::DayFastest, "|+| Day-Fastest Order:   %.2fs", today.fastestOrder);
     fastestOrderLine(list, Slot::TotalFastest, "|+| Total-Fastest Order: %.2fs", total.fastestOrder);
     if (list.header(Slot::MostMoney, "|+| Most $ Made in A Day: %.2f", total.bestDayRevenue)) {
         list.detail("Day Number: %d", total.bestDayNumber);
@@ -181,7 +181,7 @@ void lifetimeLines(ReportList& list, const DayStats& day, const TotalStats& tota
 }
 
 // The awards the day earned; returns their total.
-float awardLines(ReportList& list, const DayStats& day)
+float awardLines(ReportList& list, const DayStats& today)
 {
     list.colour("Cyan");
     list.text("AWARDS:");
@@ -189,9 +189,9 @@ float awardLines(ReportList& list, const DayStats& day)
     // Strict comparisons: a day without orders (not-a-number averages) meets
     // neither average's condition.
     const bool given[kAwardCount] = {
-        !day.customerPutOnHold,     day.ordersServed > 20,   day.averageAccuracy > 95.0f,
-        day.averageSpeed < 5.6f,    day.revenue > 250.0f,    day.drinksSoldCount() > 40,
-        day.burgersSoldCount() > 30, day.sidesSoldCount() > 35,
+        !today.customerPutOnHold,     today.ordersServed > 20,   today.averageAccuracy > 95.0f,
+        today.averageSpeed < 5.6f,    today.revenue > 250.0f,    today.drinksSoldCount() > 40,
+        today.burgersSoldCount() > 30, today.sidesSoldCount() > 35,
     };
     float awardTotal = 0.0f;
     for (int a = 0; a < kAwardCount; ++a) {
@@ -209,8 +209,9 @@ float awardLines(ReportList& list, const DayStats& day)
 
 }  // namespace
 
-Report BuildReport(const ProgramState& program, const GameState& game, const DayStats& day)
+Report BuildReport()
 {
+    const DayStats& today = day.stats;
     Report report;
     ReportLayout& layout = report.layout;
     for (int slot = 0; slot < kReportSlots; ++slot)
@@ -218,9 +219,9 @@ Report BuildReport(const ProgramState& program, const GameState& game, const Day
 
     const ReportView& view = program.report;
     ReportList list(layout, report.list, view.scrollTop, view.expanded);
-    dayLines(list, day, game.totals, game.awardMoney);
-    lifetimeLines(list, day, game.totals);
-    layout.awardTotal = awardLines(list, day);
+    dayLines(list, today, game.totals, game.awardMoney);
+    lifetimeLines(list, today, game.totals);
+    layout.awardTotal = awardLines(list, today);
     layout.lineCount = list.count();
     layout.cursorLine = static_cast<int>(view.cursorLine);
     return report;

@@ -47,11 +47,11 @@ int pickedUpBag()
     return -1;
 }
 
-void waveOnCar(int& carsInLine, float& customerSatisfaction)
+void waveOnCar()
 {
     day.customersServed += 1;
-    carsInLine -= 1;
-    customerSatisfaction -= kWrongCarPenalty;
+    day.carsInLine -= 1;
+    game.customerSatisfaction -= kWrongCarPenalty;
     QueueSound(SoundEvent::CarWavedOn);
 }
 
@@ -62,7 +62,7 @@ float satisfactionPenalty(float serviceTime, float accuracy)
     return timePart(serviceTime) + accuracyPart(accuracy);
 }
 
-void handOutViewStep(DayState& day)
+void handOutViewStep()
 {
     if (day.framesSinceWrongBag < kRedFlashFrames)
         day.framesSinceWrongBag += 1;
@@ -71,15 +71,15 @@ void handOutViewStep(DayState& day)
         day.bags[b].pickedUp = false;  // its receipt was deleted at the register
 }
 
-void HandOutControl(const bool* keys, int& carsInLine, float& customerSatisfaction)
+void HandOutControl(const bool* keys)
 {
     DayState& g = day;
     if (!KeyPressedOnce(keys, Key::Enter, Latch::Enter))
         return;
     const int b = pickedUpBag();
     if (b < 0) {
-        if (carAtWindowWithoutReceipt(day))
-            waveOnCar(carsInLine, customerSatisfaction);
+        if (carAtWindowWithoutReceipt())
+            waveOnCar();
         return;
     }
     Bag& bag = g.bags[b];
@@ -87,27 +87,27 @@ void HandOutControl(const bool* keys, int& carsInLine, float& customerSatisfacti
         bag.pickedUp = false;
         return;
     }
-    if (pickedUpBagForServedCar(day)) {
+    if (pickedUpBagForServedCar()) {
         // Kept, it would hold its bag all day and the line could never empty.
         bag.pickedUp = false;
         releaseBag(b);
     } else if (bag.receipt->orderNumber - 1 == g.customersServed) {
         bag.pickedUp = false;
-        GradeOrder(b, customerSatisfaction);
+        GradeOrder(b);
         const bool delighted = satisfactionPenalty(g.stats.lastOrderTime, bag.accuracy) == 0.0f;
         QueueSound(delighted ? SoundEvent::CustomerDelighted : SoundEvent::CustomerHappy);
         releaseBag(b);
         g.customersServed += 1;
-        carsInLine -= 1;
+        g.carsInLine -= 1;
     } else {
-        customerSatisfaction -= kWrongCarPenalty;
+        game.customerSatisfaction -= kWrongCarPenalty;
         g.framesSinceWrongBag = 0;
         QueueSound(SoundEvent::WrongBag);
         bag.pickedUp = false;  // the bag stays in the kitchen with its receipt
     }
 }
 
-void GradeOrder(int b, float& customerSatisfaction)
+void GradeOrder(int b)
 {
     DayStats& d = day.stats;
     if (b < 0 || b >= kBagCount || !day.bags[b].receipt)
@@ -135,7 +135,7 @@ void GradeOrder(int b, float& customerSatisfaction)
         d.fastestOrder = t;
     d.orderIndex += 1;
 
-    customerSatisfaction -= satisfactionPenalty(d.lastOrderTime, accuracy);
+    game.customerSatisfaction -= satisfactionPenalty(d.lastOrderTime, accuracy);
 }
 
 float computeAccuracy(int b)

@@ -5,11 +5,11 @@
 
 // After the window view is drawn: the red flash counts on, and a picked-up bag
 // whose receipt is gone is put back.
-void handOutViewStep(DayState& day);
+void handOutViewStep();
 
-void HandOutControl(const bool* keys, int& carsInLine, float& customerSatisfaction);
+void HandOutControl(const bool* keys);
 // Records one order handed out from bag b.
-void GradeOrder(int b, float& customerSatisfaction);
+void GradeOrder(int b);
 // Receipt against the customer's order, in percent; stored in the bag.
 float computeAccuracy(int b);
 // What slowness (seconds) and inaccuracy (percent) cost in satisfaction, summed.

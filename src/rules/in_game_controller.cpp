@@ -23,14 +23,14 @@ namespace {
 void viewStep(InGameView view)
 {
     if (view == InGameView::Register)
-        turnAwayAfterClosing(day);
+        turnAwayAfterClosing();
     else if (view == InGameView::Window)
-        handOutViewStep(day);
+        handOutViewStep();
 }
 
 ViewValues viewThenStep(InGameView view, int offset)
 {
-    ViewValues values = ViewValuesOf(day, view, offset);
+    ViewValues values = ViewValuesOf(view, offset);
     viewStep(view);
     return values;
 }
@@ -39,14 +39,14 @@ ViewValues viewThenStep(InGameView view, int offset)
 void viewKeys(const bool* keys, InGameView view, DayFrame& frame)
 {
     if (view == InGameView::Register) {
-        RegisterControl(keys, day.registerState, game.headsetBattery, day.carsInLine);
-        frame.spokenOrder = SpokenOrderOf(day);
+        RegisterControl(keys);
+        frame.spokenOrder = SpokenOrderOf();
     } else if (view == InGameView::Kitchen) {
         KitchenControl(keys);
     } else {
-        HandOutControl(keys, day.carsInLine, game.customerSatisfaction);
+        HandOutControl(keys);
     }
-    countSpokenOrderFrame(day);
+    countSpokenOrderFrame();
     if (view == InGameView::Register)
         RegisterKeys(keys);
 }
@@ -56,7 +56,7 @@ DayFrame runDay(const bool* keys)
 {
     DayFrame frame;
     // 1. The strip: the cooking's display timers, the strip, then the cooking.
-    frame.strip = StripValuesOf(day, cookingDisplayTimers());
+    frame.strip = StripValuesOf(cookingDisplayTimers());
     cookingSteps();
 
     // 2. The current view, its keys and the spoken order; or one slide step.
@@ -66,7 +66,7 @@ DayFrame runDay(const bool* keys)
         frame.views[0] = viewThenStep(slide.from, day.slideOffset);
         frame.views[1] = viewThenStep(slide.to, slideSecondOffset(slide, day.slideOffset));
         frame.viewCount = 2;
-        slideStep(day);
+        slideStep();
     } else {
         frame.views[0] = viewThenStep(view, day.slideOffset);
         viewKeys(keys, view, frame);
@@ -74,12 +74,11 @@ DayFrame runDay(const bool* keys)
 
     // 3. The status bar, with the day's clock run right after the speaker icon.
     frame.speaker = day.registerState;
-    AdvanceDay(game.dayOver, game.headsetBattery, game.customerSatisfaction, day.registerState,
-               day.carsInLine);
-    frame.status = StatusValuesOf(game, day);
+    AdvanceDay();
+    frame.status = StatusValuesOf();
 
     // 4. The arrows that change view.
-    switchViewKeys(keys, day, program.gameOptions);
+    switchViewKeys(keys);
     return frame;
 }
 

@@ -10,24 +10,25 @@
 #include "rules/key_press.h"
 #include "model/stats.h"
 
-void turnAwayAfterClosing(DayState& day)
+void turnAwayAfterClosing()
 {
     if (driveThruClosed(day.gameClock))
         day.registerState = RegisterState::Empty;
 }
 
-void RegisterControl(const bool* keys, RegisterState& registerState, float headsetBattery, int& carsInLine)
+void RegisterControl(const bool* keys)
 {
     DayState& g = day;
+    RegisterState& registerState = g.registerState;
     const bool carAtSpeaker = registerState != RegisterState::Empty;
     if (KeyPressedOnceWhen(keys, Key::Enter, Latch::Enter, carAtSpeaker)) {
         g.currentReceipt = nullptr;  // an earlier receipt stays in its slot
         g.orderPrompt = true;
         g.orderOpen = true;
-        takeOrder(headsetBattery);
+        takeOrder(game.headsetBattery);
         g.framesSinceOrder = 0;
         registerState = RegisterState::Empty;
-        carsInLine += 1;
+        g.carsInLine += 1;
         QueueSound(SoundEvent::OrderAnswered);
     }
 

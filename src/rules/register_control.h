@@ -3,8 +3,8 @@
 #include "model/game_state.h"
 
 // After the register view is drawn: from 10 pm no car waits at the speaker.
-void turnAwayAfterClosing(DayState& day);
-void RegisterControl(const bool* keys, RegisterState& registerState, float headsetBattery, int& carsInLine);
+void turnAwayAfterClosing();
+void RegisterControl(const bool* keys);
 void RegisterKeys(const bool* keys);
 // One keyed item: a cook job, and a receipt line while an order is open.
 void keyItem(int itemNumber);

@@ -19,4 +19,4 @@ struct Report {
 
 // The list as the cursor and the open lines stand, with the award money as
 // the report's last frame left it.
-Report BuildReport(const ProgramState& program, const GameState& game, const DayStats& day);
+Report BuildReport();

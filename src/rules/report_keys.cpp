@@ -106,7 +106,7 @@ void HandleReportKeys(const bool* keys, const ReportLayout& layout)
 
 ReportFrame ReportStep(const bool* keys)
 {
-    Report report = BuildReport(program, game, day.stats);
+    Report report = BuildReport();
     ReportFrame frame{game.satisfactionBonus, std::move(report.list), program.report.cursorRow};
     ReportLayout& layout = report.layout;
     game.awardMoney = layout.awardTotal;

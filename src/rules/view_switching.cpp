@@ -33,7 +33,7 @@ InGameView nextView(InGameView v, int by)
 
 // At rest an arrow starts the slide towards its side; during a slide it turns
 // the slide back when it points to where the slide started, else forward again.
-void arrow(DayState& day, const InGameView (&startSlide)[3], bool pointsBack)
+void arrow(const InGameView (&startSlide)[3], bool pointsBack)
 {
     if (!isSlide(day.inGameView)) {
         day.inGameView = startSlide[viewNumber(day.inGameView)];
@@ -55,7 +55,7 @@ int slideSecondOffset(const Slide& slide, int offset)
     return offset - slide.side * kViewWidth;
 }
 
-void slideStep(DayState& day)
+void slideStep()
 {
     const Slide slide = slideOf(day.inGameView);
     const int x = day.slideOffset;
@@ -80,11 +80,11 @@ void slideStep(DayState& day)
     }
 }
 
-void switchViewKeys(const bool* keys, DayState& day, uint8_t gameOptions)
+void switchViewKeys(const bool* keys)
 {
     const bool left = KeyPressedOnce(keys, Key::Left, Latch::Left);
     const bool right = KeyPressedOnce(keys, Key::Right, Latch::Right);
-    if ((gameOptions & Option::SmoothTransitions) == 0) {
+    if ((program.gameOptions & Option::SmoothTransitions) == 0) {
         if (isSlide(day.inGameView))
             return;
         if (left) day.inGameView = nextView(day.inGameView, 2);
@@ -93,11 +93,11 @@ void switchViewKeys(const bool* keys, DayState& day, uint8_t gameOptions)
     }
     const V v = day.inGameView;
     if (left)
-        arrow(day, {V::RegisterToWindow, V::KitchenToRegister, V::WindowToKitchen},
+        arrow({V::RegisterToWindow, V::KitchenToRegister, V::WindowToKitchen},
               v == V::RegisterToKitchen || v == V::KitchenToWindow || v == V::WindowToRegister);
     if (right) {
         const V now = day.inGameView;
-        arrow(day, {V::RegisterToKitchen, V::KitchenToWindow, V::WindowToRegister},
+        arrow({V::RegisterToKitchen, V::KitchenToWindow, V::WindowToRegister},
               now == V::RegisterToWindow || now == V::KitchenToRegister || now == V::WindowToKitchen);
     }
 }

@@ -13,6 +13,6 @@ Slide slideOf(InGameView slideView);
 // Where the view the slide goes to is drawn while the first is at offset.
 int slideSecondOffset(const Slide& slide, int offset);
 // After both views are drawn: the offset moves on, or the slide ends.
-void slideStep(DayState& day);
+void slideStep();
 // Left and Right, each once per press.
-void switchViewKeys(const bool* keys, DayState& day, uint8_t gameOptions);
+void switchViewKeys(const bool* keys);

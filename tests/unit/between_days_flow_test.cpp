@@ -36,7 +36,10 @@ float bonusFor(int wasted, int customers, float accuracy, float speed, float& sa
     day.stats.customers = customers;
     day.stats.averageAccuracy = accuracy;
     day.stats.averageSpeed = speed;
-    return ComputeSatisfactionBonus(satisfaction);
+    game.customerSatisfaction = satisfaction;
+    const float bonus = ComputeSatisfactionBonus();
+    satisfaction = game.customerSatisfaction;
+    return bonus;
 }
 
 }  // namespace

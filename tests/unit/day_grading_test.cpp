@@ -56,8 +56,9 @@ TEST_F(Grading, ServiceTimeRecordsAndPenalty)
     Receipt& r = KeyReceipt({1, 6, 10});
     r.timeTaken = At(9, 0);
     day.gameClock = At(9, 20);
-    float satisfaction = 80.0f;
-    GradeOrder(0, satisfaction);
+    float& satisfaction = game.customerSatisfaction;
+    satisfaction = 80.0f;
+    GradeOrder(0);
     EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 4.8f);  // 1,200 game seconds / 250
     EXPECT_EQ(day.stats.readOrderTime(0), day.stats.lastOrderTime);
     EXPECT_EQ(day.stats.readOrderAccuracy(0), 90.0f);
@@ -73,7 +74,7 @@ TEST_F(Grading, ServiceTimeRecordsAndPenalty)
     AddCustomer({6});
     KeyReceipt({6});
     day.gameClock = At(9, 20);
-    GradeOrder(0, satisfaction);
+    GradeOrder(0);
     EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 48.0f);
     EXPECT_FLOAT_EQ(satisfaction, 80.0f - 0.1f - 0.4f);
     EXPECT_EQ(day.stats.fastestOrder, first);
@@ -85,7 +86,7 @@ TEST_F(Grading, ServiceTimeRecordsAndPenalty)
     AddCustomer({6});
     KeyReceipt({6}).timeTaken = At(11, 55);
     day.gameClock = At(1, 5, false);
-    GradeOrder(0, satisfaction);
+    GradeOrder(0);
     EXPECT_FLOAT_EQ(day.stats.lastOrderTime, 16.8f);
 }
 

@@ -101,7 +101,7 @@ private:
             press({kEnter});
             return;
         }
-        if (carAtWindowWithoutReceipt(day) && day.carsInLine > 0) {
+        if (carAtWindowWithoutReceipt() && day.carsInLine > 0) {
             if (goTo(2))
                 press({kEnter});
             return;

@@ -22,7 +22,7 @@ protected:
         day.stats.averageAccuracy = 50.0f;
         day.stats.averageSpeed = 30.0f;
     }
-    static ReportLayout frame() { return BuildReport(program, game, day.stats).layout; }
+    static ReportLayout frame() { return BuildReport().layout; }
 };
 
 }  // namespace
