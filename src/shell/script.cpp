@@ -1,5 +1,5 @@
 // Parsing the replay script.
-#include "script.h"
+#include "shell/script.h"
 
 #include "model/key_codes.h"
 
