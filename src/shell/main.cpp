@@ -2,9 +2,9 @@
 // may be recorded or played back.
 #include "model/game_state.h"
 #include "model/screen.h"
-#include "session.h"
 #include "shell/frame_loop.h"
 #include "shell/platform.h"
+#include "shell/session.h"
 #include "shell/start_up.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"

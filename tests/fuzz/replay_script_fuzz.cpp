@@ -1,6 +1,6 @@
 // Fuzzes the replay script parser: any text, line by line as the replay tool
 // reads it. A line is either commands within their limits or a message.
-#include "script.h"
+#include "shell/script.h"
 
 #include <algorithm>
 #include <cstdint>

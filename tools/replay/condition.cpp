@@ -1,7 +1,7 @@
 // Checking an until or expect condition against the state object, the draws and the sounds.
 #include "condition.h"
 
-#include "dump.h"
+#include "shell/dump.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // Checking an until or expect condition against the state object and the draws.
 #pragma once
-#include "script.h"
+#include "shell/script.h"
 
 // The value the condition's path names (null where nothing is there).
 nlohmann::json ConditionValue(const Condition& condition, long long frame);

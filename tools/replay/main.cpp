@@ -1,15 +1,15 @@
 // quorvel-replay: runs the game's own frame pass against a script of key
 // changes and window events, headless, and prints the state and the draws.
 #include "condition.h"
-#include "dump.h"
-#include "script.h"
 #include "shot.h"
 
 #include "render/draw_log.h"
 #include "render/render_state.h"
 #include "render/textures.h"
+#include "shell/dump.h"
 #include "shell/frame_loop.h"
 #include "shell/message_box.h"
+#include "shell/script.h"
 #include "shell/shell_state.h"
 #include "shell/start_up.h"
 

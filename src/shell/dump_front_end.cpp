@@ -1,8 +1,8 @@
 // State object keys of the front-end screens: the title menu's intro and pulse,
 // the credits' light mode and the closing countdown.
-#include "dump.h"
+#include "shell/dump.h"
 
-#include "json_values.h"
+#include "shell/json_values.h"
 #include "render/render_state.h"
 #include "model/front_end_state.h"
 

@@ -1,9 +1,9 @@
 // State object keys of the stages between two days: the report's view state,
 // the award money, the satisfaction bonus and the saving screen.
-#include "dump.h"
+#include "shell/dump.h"
 
 #include "model/game_state.h"
-#include "json_values.h"
+#include "shell/json_values.h"
 
 void DumpBetweenDays(nlohmann::json& state)
 {

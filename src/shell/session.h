@@ -1,7 +1,7 @@
 // A played session recorded as a replay script, a recorded session played back
 // in the game's window, and the game's final state written at exit.
 #pragma once
-#include "script.h"
+#include "shell/script.h"
 
 #include <cstdio>
 #include <string>

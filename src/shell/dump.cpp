@@ -1,7 +1,7 @@
 // The state object, the draw records and the sound events.
-#include "dump.h"
+#include "shell/dump.h"
 
-#include "json_values.h"
+#include "shell/json_values.h"
 #include "model/key_latches.h"
 #include "model/random.h"
 #include "model/sound_events.h"

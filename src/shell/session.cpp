@@ -1,7 +1,7 @@
 // Recording and playing back sessions of the game.
-#include "session.h"
+#include "shell/session.h"
 
-#include "dump.h"
+#include "shell/dump.h"
 #include "shell/platform.h"
 #include "shell/shell_state.h"
 

@@ -1,5 +1,5 @@
 // JSON values in the replay tool's format.
-#include "json_values.h"
+#include "shell/json_values.h"
 
 #include "model/game_clock.h"
 

@@ -1,5 +1,5 @@
 // State object keys of the day's rules that the model's keys do not already show.
-#include "dump.h"
+#include "shell/dump.h"
 
 #include "rules/hand_out.h"
 

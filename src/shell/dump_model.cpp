@@ -1,7 +1,7 @@
 // State object keys of the game model and the statistics.
-#include "dump.h"
+#include "shell/dump.h"
 
-#include "json_values.h"
+#include "shell/json_values.h"
 #include "model/game_state.h"
 #include "model/stats.h"
 

@@ -1,5 +1,5 @@
 // Parsing the replay script.
-#include "script.h"
+#include "shell/script.h"
 
 #include "model/key_codes.h"
 
@@ -111,96 +111,121 @@ bool parseCondition(const std::string& line, const std::vector<std::string>& w, 
     return true;
 }
 
+// A line without its comment, split into words.
+struct Line {
+    std::string text;
+    std::vector<std::string> w;
+    std::vector<size_t> starts;  // where each word starts in text
+};
+
+Line splitLine(const std::string& rawLine)
+{
+    Line l;
+    l.text = rawLine.substr(0, rawLine.find('#'));
+    std::istringstream words(l.text);
+    for (std::string word; words >> std::ws, words >> word;) {
+        const std::streamoff end = words.tellg();
+        l.starts.push_back((end < 0 ? l.text.size() : static_cast<size_t>(end)) - word.size());
+        l.w.push_back(word);
+    }
+    return l;
+}
+
+// Each command's arguments, read into a command whose kind is already set.
+bool parseKeys(const Line& l, Command& c, std::string& error)
+{
+    if (l.w.size() < 2) {
+        error = l.w[0] + " needs at least one key";
+        return false;
+    }
+    for (size_t i = 1; i < l.w.size(); ++i) {
+        int code = KeyCodeFromName(l.w[i]);
+        if (code < 0) {
+            error = "unknown key '" + l.w[i] + "'";
+            return false;
+        }
+        c.keys.push_back(code);
+    }
+    return true;
+}
+
+bool parseFrames(const Line& l, Command& c, std::string& error)
+{
+    if (l.w.size() != 2 || !parseCount(l.w[1], c.count) || c.count < 1) {
+        error = "frames needs a count of at least 1";
+        return false;
+    }
+    return true;
+}
+
+bool parseResize(const Line& l, Command& c, std::string& error)
+{
+    long long width, height;
+    if (l.w.size() != 3 || !parseCount(l.w[1], width) || !parseCount(l.w[2], height) || width > 16384 ||
+        height > 16384) {
+        error = "resize needs a width and a height";
+        return false;
+    }
+    c.width = static_cast<int>(width);
+    c.height = static_cast<int>(height);
+    return true;
+}
+
+bool parseShot(const Line& l, Command& c, std::string& error)
+{
+    if (l.w.size() != 2) {
+        error = "shot needs one file name";
+        return false;
+    }
+    c.file = l.w[1];
+    return true;
+}
+
+bool parseUntilOrExpect(const Line& l, Command& c, std::string& error)
+{
+    return parseCondition(l.text, l.w, l.starts, c.kind == Command::Kind::Until, c, error);
+}
+
+bool parseNoArguments(const Line& l, Command&, std::string& error)
+{
+    if (l.w.size() == 1)
+        return true;
+    error = l.w[0] + " takes no arguments";
+    return false;
+}
+
+struct Syntax {
+    Command::Kind kind;
+    bool (*parse)(const Line&, Command&, std::string&);
+};
+
+using K = Command::Kind;
+const std::map<std::string, Syntax> kCommands = {
+    {"down", {K::Down, parseKeys}},                 {"up", {K::Up, parseKeys}},
+    {"press", {K::Press, parseKeys}},               {"frames", {K::Frames, parseFrames}},
+    {"resize", {K::Resize, parseResize}},           {"shot", {K::Shot, parseShot}},
+    {"until", {K::Until, parseUntilOrExpect}},      {"expect", {K::Expect, parseUntilOrExpect}},
+    {"minimize", {K::Minimize, parseNoArguments}},  {"restore", {K::Restore, parseNoArguments}},
+    {"close", {K::Close, parseNoArguments}},        {"dump", {K::Dump, parseNoArguments}},
+    {"draws", {K::Draws, parseNoArguments}},        {"sounds", {K::Sounds, parseNoArguments}},
+};
+
 }  // namespace
 
 bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::string& error)
 {
-    std::string line = rawLine.substr(0, rawLine.find('#'));
-    std::istringstream words(line);
-    std::vector<std::string> w;
-    std::vector<size_t> starts;
-    for (std::string word; words >> std::ws, words >> word;) {
-        starts.push_back(static_cast<size_t>(words.tellg() < 0 ? line.size() : static_cast<size_t>(words.tellg())) -
-                         word.size());
-        w.push_back(word);
-    }
-    if (w.empty())
+    const Line line = splitLine(rawLine);
+    if (line.w.empty())
         return true;
-
-    const std::string& name = w[0];
+    const auto syntax = kCommands.find(line.w[0]);
+    if (syntax == kCommands.end()) {
+        error = "unknown command '" + line.w[0] + "'";
+        return false;
+    }
     Command c{};
-    auto noArguments = [&](Command::Kind kind) {
-        if (w.size() != 1) {
-            error = name + " takes no arguments";
-            return false;
-        }
-        c.kind = kind;
-        out.push_back(c);
-        return true;
-    };
-
-    if (name == "down" || name == "up" || name == "press") {
-        c.kind = name == "down" ? Command::Kind::Down : name == "up" ? Command::Kind::Up : Command::Kind::Press;
-        if (w.size() < 2) {
-            error = name + " needs at least one key";
-            return false;
-        }
-        for (size_t i = 1; i < w.size(); ++i) {
-            int code = KeyCodeFromName(w[i]);
-            if (code < 0) {
-                error = "unknown key '" + w[i] + "'";
-                return false;
-            }
-            c.keys.push_back(code);
-        }
-        out.push_back(c);
-        return true;
-    }
-    if (name == "frames") {
-        if (w.size() != 2 || !parseCount(w[1], c.count) || c.count < 1) {
-            error = "frames needs a count of at least 1";
-            return false;
-        }
-        c.kind = Command::Kind::Frames;
-        out.push_back(c);
-        return true;
-    }
-    if (name == "resize") {
-        long long width, height;
-        if (w.size() != 3 || !parseCount(w[1], width) || !parseCount(w[2], height) || width > 16384 ||
-            height > 16384) {
-            error = "resize needs a width and a height";
-            return false;
-        }
-        c.kind = Command::Kind::Resize;
-        c.width = static_cast<int>(width);
-        c.height = static_cast<int>(height);
-        out.push_back(c);
-        return true;
-    }
-    if (name == "shot") {
-        if (w.size() != 2) {
-            error = "shot needs one file name";
-            return false;
-        }
-        c.kind = Command::Kind::Shot;
-        c.file = w[1];
-        out.push_back(c);
-        return true;
-    }
-    if (name == "until" || name == "expect") {
-        c.kind = name == "until" ? Command::Kind::Until : Command::Kind::Expect;
-        if (!parseCondition(line, w, starts, c.kind == Command::Kind::Until, c, error))
-            return false;
-        out.push_back(c);
-        return true;
-    }
-    if (name == "minimize") return noArguments(Command::Kind::Minimize);
-    if (name == "restore") return noArguments(Command::Kind::Restore);
-    if (name == "close") return noArguments(Command::Kind::Close);
-    if (name == "dump") return noArguments(Command::Kind::Dump);
-    if (name == "draws") return noArguments(Command::Kind::Draws);
-    if (name == "sounds") return noArguments(Command::Kind::Sounds);
-    error = "unknown command '" + name + "'";
-    return false;
+    c.kind = syntax->second.kind;
+    if (!syntax->second.parse(line, c, error))
+        return false;
+    out.push_back(c);
+    return true;
 }
