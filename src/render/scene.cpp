@@ -32,7 +32,7 @@ void drawStarField()
     f.tilt = f.tilt - 0.5f;
     if (renderState.useGL) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-        glBindTexture(GL_TEXTURE_2D, textureTable[48]);
+        glBindTexture(GL_TEXTURE_2D, StarTexture());
     }
     SetBlending(true);
     DrawRecord stars;

@@ -2,7 +2,7 @@
 // awards as one scrolling list of collapsible lines.
 #include "screens/between_days_screens.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 #include "screens/report_list.h"
 
