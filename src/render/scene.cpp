@@ -15,7 +15,7 @@ void drawStarField(float tilt, std::span<const StarQuad> stars)
 {
     if (renderState.useGL) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-        glBindTexture(GL_TEXTURE_2D, textureTable[48]);
+        glBindTexture(GL_TEXTURE_2D, StarTexture());
     }
     SetBlending(true);
     DrawRecord record;

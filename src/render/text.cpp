@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kFontTexture = 47;
-
 struct FontBlock {
     GLuint base = 0;
     float right;     // x of the second vertex
@@ -45,7 +43,7 @@ GlyphQuad glyphQuad(const FontBlock& block, int g, float x)
 void buildBlock(FontBlock& block)
 {
     block.base = glGenLists(256);
-    glBindTexture(GL_TEXTURE_2D, textureTable[kFontTexture]);
+    glBindTexture(GL_TEXTURE_2D, FontTexture());
     for (int g = 0; g < 256; ++g) {
         const GlyphQuad q = glyphQuad(block, g, 0.0f);
         glNewList(block.base + g, GL_COMPILE);
@@ -82,7 +80,7 @@ void drawText(int x, int y, int style, const char* text)
     if (!renderState.useGL)
         return;
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, textureTable[kFontTexture]);
+    glBindTexture(GL_TEXTURE_2D, FontTexture());
     glDisable(GL_DEPTH_TEST);
     UseTextSpace(x, y);
     const FontBlock* blocks[3] = {&small, &medium, &large};

@@ -1,4 +1,4 @@
-// Loading the pictures into the texture table, and the renderer's set-up.
+// The pictures the game hands over, loaded into textures, and the renderer's set-up.
 #include "render/textures.h"
 
 #include "render/bmp.h"
@@ -10,86 +10,23 @@
 #include <GL/gl.h>
 #include <string>
 
-uint32_t textureTable[kTextureCount] = {};
+namespace {
 
-const char* const kTextureFiles[kTextureCount] = {
-    "Tray.bmp",
-    "Megaburger.bmp",
-    "Cheeseburger.bmp",
-    "Hamburger.bmp",
-    "Hamburger.bmp",
-    "Hamburger.bmp",
-    "Fries.bmp",
-    "CheeseSticks.bmp",
-    "CheeseSticks.bmp",
-    "CheeseSticks.bmp",
-    "CocaCola.bmp",
-    "GrapeSoda.bmp",
-    "OrangeSoda.bmp",
-    "PepsiCola.bmp",
-    "RootBeer.bmp",
-    "Lemonade.bmp",
-    "Tibor.bmp",
-    "Ansel.bmp",
-    "CashRegister day1,2.bmp",
-    "CashRegister (inuse) day1,2.bmp",
-    "CashRegister day3.bmp",
-    "CashRegister (inuse) day3.bmp",
-    "CashRegister day4.bmp",
-    "CashRegister (inuse) day4.bmp",
-    "CashRegister day5.bmp",
-    "CashRegister (inuse) day5.bmp",
-    "CashRegister day6.bmp",
-    "CashRegister (inuse) day6.bmp",
-    "CashRegister day7.bmp",
-    "CashRegister (inuse) day7.bmp",
-    "CashRegister day8.bmp",
-    "CashRegister (inuse) day8.bmp",
-    "Window View - No one - door closed.bmp",
-    "Window View - No one.bmp",
-    "Window View 1.bmp",
-    "Window View 2.bmp",
-    "Window View 3.bmp",
-    "Window View 4.bmp",
-    "Window View 5.bmp",
-    "Window View 6.bmp",
-    "Window View 7.bmp",
-    "Window View 8.bmp",
-    "Window View 9.bmp",
-    "Window View 10.bmp",
-    "Window View 11.bmp",
-    "Window View 12.bmp",
-    "Window View 13.bmp",
-    "Font.bmp",
-    "Star.bmp",
-    "Scroll.bmp",
-    "Bag3.bmp",
-    "Receipt - on bag.bmp",
-    "Receipt - on view.bmp",
-    "Onhold Receipts2.bmp",
-    "NextView.bmp",
-    "PrevView.bmp",
-    "BatteryPower.bmp",
-    "CustomerAlerton.bmp",
-    "CustomerAlertoff.bmp",
-    "CustomerAlerthold.bmp",
-    "Upgrade - drinks.bmp",
-    "Upgrade - burgers.bmp",
-    "Upgrade - sides.bmp",
-    "Upgrade - new battery.bmp",
-    "Upgrade - advertisement.bmp",
-    "Upgrade - save-exit.bmp",
-};
+PictureSet pictureSet;               // program lifetime, from InitRenderer
+std::vector<uint32_t> textureNames;  // by picture number; 0 = none
 
-bool LoadTextures(int folderChoice, std::vector<std::string>& failures)
+bool loadTextures(int folderChoice, std::vector<std::string>& failures)
 {
     std::string failure;
     const std::string folder = PictureFolder(folderChoice);
     if (folder.empty())
         return false;
     bool status = false;
-    for (int i = 0; i < kTextureCount; ++i) {
-        std::string path = folder + kTextureFiles[i];
+    textureNames.assign(pictureSet.entries.size(), 0);
+    for (size_t i = 0; i < pictureSet.entries.size(); ++i) {
+        if (pictureSet.entries[i].file == nullptr)
+            continue;
+        std::string path = folder + pictureSet.entries[i].file;
         std::unique_ptr<ImageRecord> image = LoadBitmapFile(path.c_str(), failure);
         if (!image) {
             if (!failure.empty())
@@ -99,12 +36,12 @@ bool LoadTextures(int folderChoice, std::vector<std::string>& failures)
         status = true;
         pictureFolderUsed = folderChoice;
         if (!renderState.useGL) {
-            textureTable[i] = static_cast<uint32_t>(i + 1);  // stands for a texture name
+            textureNames[i] = static_cast<uint32_t>(i + 1);  // stands for a texture name
             continue;
         }
         GLuint name = 0;
         glGenTextures(1, &name);
-        textureTable[i] = name;
+        textureNames[i] = name;
         glBindTexture(GL_TEXTURE_2D, name);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -115,9 +52,36 @@ bool LoadTextures(int folderChoice, std::vector<std::string>& failures)
     return status;
 }
 
-bool InitRenderer(int folderChoice, std::vector<std::string>& failures)
+}  // namespace
+
+const PictureEntry* PictureEntryOf(int number)
 {
-    if (!LoadTextures(folderChoice, failures))
+    if (number < 0 || static_cast<size_t>(number) >= pictureSet.entries.size())
+        return nullptr;
+    return &pictureSet.entries[static_cast<size_t>(number)];
+}
+
+uint32_t TextureOf(int number)
+{
+    if (number < 0 || static_cast<size_t>(number) >= textureNames.size())
+        return 0;
+    return textureNames[static_cast<size_t>(number)];
+}
+
+uint32_t FontTexture()
+{
+    return TextureOf(pictureSet.font);
+}
+
+uint32_t StarTexture()
+{
+    return TextureOf(pictureSet.star);
+}
+
+bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<std::string>& failures)
+{
+    pictureSet = pictures;
+    if (!loadTextures(folderChoice, failures))
         return false;
     BuildFonts();
 

@@ -1,20 +1,40 @@
-// The texture table: 66 pictures read at start-up, and the renderer's set-up.
+// The pictures the game hands the toolkit at start-up, their textures, and the renderer's set-up.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
-constexpr int kTextureCount = 66;
+enum class SpriteScaling : uint8_t {
+    Both,
+    WidthOnly,  // a bar whose scale is its fill level keeps its thickness
+    None,       // no sprite: only the toolkit's own quads read the picture
+};
 
-extern uint32_t textureTable[kTextureCount];  // 0 = not loaded; program lifetime
+// What the toolkit knows of one picture number.
+struct PictureEntry {
+    const char* file = nullptr;         // in the picture folder; nullptr for a plain quad
+    float width = 0.0f, height = 0.0f;  // as a sprite at scale 1, in scene units
+    SpriteScaling scaling = SpriteScaling::None;
+};
 
-// File name of each texture index, relative to the picture folder.
-extern const char* const kTextureFiles[kTextureCount];
+// Every picture the game draws, one entry per number from 0, and the numbers of the
+// two that the toolkit draws in its own way: the text's glyph sheet and the credits' star.
+struct PictureSet {
+    std::span<const PictureEntry> entries;  // must outlive the renderer
+    int font = -1;
+    int star = -1;
+};
 
-// Reads the pictures from PictureFolder(folderChoice). True when at
-// least one picture was loaded; each picture that could not be read adds the
-// text of its failure to failures (a missing one adds nothing).
-bool LoadTextures(int folderChoice, std::vector<std::string>& failures);
-// Loads the pictures, builds the fonts, sets the initial drawing state and
-// seeds the star field. False (and nothing else done) when no picture loaded.
-bool InitRenderer(int folderChoice, std::vector<std::string>& failures);
+// The entry of a picture number; nullptr for a number outside the set.
+const PictureEntry* PictureEntryOf(int number);
+// The texture of a picture number; 0 (no texture) for a plain quad or a picture not loaded.
+uint32_t TextureOf(int number);
+uint32_t FontTexture();
+uint32_t StarTexture();
+
+// Reads the set's pictures from PictureFolder(folderChoice), builds the fonts, sets
+// the initial drawing state and seeds the star field. False (and no more done) when
+// no picture loaded; each picture that could not be read adds the text of its
+// failure to failures (a missing one adds nothing).
+bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<std::string>& failures);

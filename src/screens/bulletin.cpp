@@ -2,7 +2,7 @@
 // sale with the next day.
 #include "screens/between_days_screens.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 #include <cstring>

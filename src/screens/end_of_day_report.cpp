@@ -2,7 +2,7 @@
 // rules worked out, and the cursor over them.
 #include "screens/between_days_screens.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // number, and the red flash after a bag went to the wrong car.
 #include "screens/in_game_views.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 namespace {

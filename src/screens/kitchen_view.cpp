@@ -3,7 +3,7 @@
 #include "screens/in_game_views.h"
 
 #include "model/catalogue.h"
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 #include <cstring>

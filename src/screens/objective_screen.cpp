@@ -1,7 +1,7 @@
 // The objective screen after New Game: the scroll that explains the game.
 #include "screens/front_end_screens.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // its running total, and the closing notice at 10 pm.
 #include "screens/in_game_views.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // the last service time, the view arrows and the speaker icon.
 #include "screens/in_game_views.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 namespace {

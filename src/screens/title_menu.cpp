@@ -1,7 +1,7 @@
 // The title menu with its intro, and the drink wallpaper it shares with other screens.
 #include "screens/front_end_screens.h"
 
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 #include <initializer_list>

@@ -3,7 +3,7 @@
 #include "screens/between_days_screens.h"
 
 #include "model/upgrades.h"
-#include "render/pictures.h"
+#include "model/pictures.h"
 #include "render/toolkit.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The start-up shared by the game, the replay tool and the benchmarks.
 #include "shell/start_up.h"
 
+#include "model/pictures.h"
 #include "render/picture_folders.h"
 #include "render/render_state.h"
 #include "render/textures.h"
@@ -9,6 +10,7 @@
 #include "shell/message_box.h"
 #include "shell/platform.h"
 
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -17,10 +19,30 @@ namespace {
 
 constexpr const char* kCaption = "Quorvel (esc to exit, tab to pause)";
 
+constexpr SpriteScaling scalingFor(PictureUse use)
+{
+    switch (use) {
+    case PictureUse::Sprite: return SpriteScaling::Both;
+    case PictureUse::FillBar: return SpriteScaling::WidthOnly;
+    case PictureUse::Texture: return SpriteScaling::None;
+    }
+    return SpriteScaling::None;
+}
+
+// The picture table as the toolkit takes it, row for row.
+constexpr std::array<PictureEntry, pictureTable.size()> kPictureEntries = [] {
+    std::array<PictureEntry, pictureTable.size()> entries;
+    for (size_t i = 0; i < pictureTable.size(); ++i) {
+        const PictureInfo& row = pictureTable[i];
+        entries[i] = {row.file, row.sceneWidth, row.sceneHeight, scalingFor(row.use)};
+    }
+    return entries;
+}();
+
 bool initRendererFrom(int folderChoice)
 {
     std::vector<std::string> failures;
-    const bool loaded = InitRenderer(folderChoice, failures);
+    const bool loaded = InitRenderer(folderChoice, {kPictureEntries, Picture::Font, Picture::Star}, failures);
     for (const std::string& failure : failures)
         ShowMessageBox(failure.c_str(), "Error", MessageIcon::None);
     if (loaded)

@@ -19,7 +19,7 @@ void put32(std::vector<uint8_t>& out, size_t at, uint32_t value)
 
 }  // namespace
 
-std::vector<uint8_t> EncodeBmp(const Picture& picture)
+std::vector<uint8_t> EncodeBmp(const RgbImage& picture)
 {
     const size_t rowBytes = (static_cast<size_t>(picture.width) * 3 + 3) / 4 * 4;
     const size_t pixelBytes = rowBytes * picture.height;
@@ -48,7 +48,7 @@ std::vector<uint8_t> EncodeBmp(const Picture& picture)
     return out;
 }
 
-bool WriteBmp(const std::string& path, const Picture& picture)
+bool WriteBmp(const std::string& path, const RgbImage& picture)
 {
     const std::vector<uint8_t> bytes = EncodeBmp(picture);
     std::FILE* file = std::fopen(path.c_str(), "wb");

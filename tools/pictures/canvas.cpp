@@ -363,7 +363,7 @@ void Canvas::DrawImage(const RgbaImage& image, float left, float top, float widt
         }
 }
 
-Picture Canvas::ToPicture(int width, int height) const
+RgbImage Canvas::ToImage(int width, int height) const
 {
     std::vector<float> channels(pixels_.size() * 3);
     for (size_t i = 0; i < pixels_.size(); ++i) {
@@ -372,7 +372,7 @@ Picture Canvas::ToPicture(int width, int height) const
         channels[i * 3 + 2] = pixels_[i].b;
     }
     const std::vector<float> sized = resampleChannels(channels, pixelWidth_, pixelHeight_, 3, width, height);
-    Picture picture;
+    RgbImage picture;
     picture.width = width;
     picture.height = height;
     picture.rgb.resize(sized.size());

@@ -95,7 +95,7 @@ public:
     void Dim(float factor);
 
     // Area-resampled to the picture's size, then rounded to 8 bits.
-    Picture ToPicture(int width, int height) const;
+    RgbImage ToImage(int width, int height) const;
 
 private:
     int pixelWidth_, pixelHeight_;

@@ -170,7 +170,6 @@ void drawCheeseSticks(Canvas& c)
 }
 
 struct Drink {
-    const char* file;
     const char* label[2];  // one or two lines
     Rgb light, dark;
     std::u32string emblem;  // the fruit or sign on the cup, if any
@@ -232,21 +231,23 @@ void drawTray(Canvas& c)
 std::vector<PictureJob> FoodPictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back(DrawnPicture("Tray.bmp", 256, 128, 0.99f, 0.45f, drawTray));
-    jobs.push_back(DrawnPicture("Megaburger.bmp", 128, 128, 0.4f, 0.42f, drawMegaburger));
-    jobs.push_back(DrawnPicture("Cheeseburger.bmp", 128, 128, 0.4f, 0.3f, drawCheeseburger));
-    jobs.push_back(DrawnPicture("Hamburger.bmp", 128, 64, 0.4f, 0.25f, drawHamburger));
-    jobs.push_back(DrawnPicture("Fries.bmp", 128, 128, 0.38f, 0.47f, drawFries));
-    jobs.push_back(DrawnPicture("CheeseSticks.bmp", 128, 128, 0.38f, 0.46f, drawCheeseSticks));
+    jobs.push_back(DrawnPicture(Picture::Tray, drawTray));
+    jobs.push_back(DrawnPicture(Picture::Megaburger, drawMegaburger));
+    jobs.push_back(DrawnPicture(Picture::Cheeseburger, drawCheeseburger));
+    jobs.push_back(DrawnPicture(Picture::Hamburger, drawHamburger));  // the sandwiches' too
+    jobs.push_back(DrawnPicture(Picture::Fries, drawFries));
+    jobs.push_back(DrawnPicture(Picture::CheeseSticks, drawCheeseSticks));  // the tots' and rings' too
+    // The six drinks, in the order of their item numbers.
     const Drink drinks[] = {
-        {"CocaCola.bmp", {"COKE", nullptr}, Hex(0xEE2A33), Hex(0x8E0A12), U""},
-        {"GrapeSoda.bmp", {"GRAPE", nullptr}, Hex(0x9B4FD8), Hex(0x47177A), U"\U0001F347"},
-        {"OrangeSoda.bmp", {"ORANGE", nullptr}, Hex(0xFF9424), Hex(0xC04A06), U"\U0001F34A"},
-        {"PepsiCola.bmp", {"PEPSI", nullptr}, Hex(0x2E6FE8), Hex(0x0B2A72), U""},
-        {"RootBeer.bmp", {"ROOT", "BEER"}, Hex(0x9A5A2C), Hex(0x43200C), U"\U0001F37A"},
-        {"Lemonade.bmp", {"LEMON", "ADE"}, Hex(0xF5CC1E), Hex(0xB08400), U"\U0001F34B"},
+        {{"COKE", nullptr}, Hex(0xEE2A33), Hex(0x8E0A12), U""},
+        {{"GRAPE", nullptr}, Hex(0x9B4FD8), Hex(0x47177A), U"\U0001F347"},
+        {{"ORANGE", nullptr}, Hex(0xFF9424), Hex(0xC04A06), U"\U0001F34A"},
+        {{"PEPSI", nullptr}, Hex(0x2E6FE8), Hex(0x0B2A72), U""},
+        {{"ROOT", "BEER"}, Hex(0x9A5A2C), Hex(0x43200C), U"\U0001F37A"},
+        {{"LEMON", "ADE"}, Hex(0xF5CC1E), Hex(0xB08400), U"\U0001F34B"},
     };
+    int picture = Picture::Coke;
     for (const Drink& d : drinks)
-        jobs.push_back(DrawnPicture(d.file, 64, 128, 0.27f, 0.67f, [d](Canvas& c) { drawDrink(c, d); }));
+        jobs.push_back(DrawnPicture(picture++, [d](Canvas& c) { drawDrink(c, d); }));
     return jobs;
 }

@@ -28,8 +28,8 @@ Matte matteOf(int width, int height, float designWidth, float designHeight,
     onWhite.Fill(Box(-1, -1, designWidth + 1, designHeight + 1), Hex(0xFFFFFF));
     draw(onBlack);
     draw(onWhite);
-    const Picture black = onBlack.ToPicture(width, height);
-    const Picture white = onWhite.ToPicture(width, height);
+    const RgbImage black = onBlack.ToImage(width, height);
+    const RgbImage white = onWhite.ToImage(width, height);
     Matte matte{width, height, std::vector<float>(static_cast<size_t>(width) * height * 4)};
     for (size_t i = 0; i < static_cast<size_t>(width) * height; ++i) {
         float through = 0.0f;
@@ -90,9 +90,13 @@ bool WriteIcons(const std::filesystem::path& folder)
 {
     PictureJob burgerJob;
     for (PictureJob& job : FoodPictures())
-        if (job.file == "Megaburger.bmp")
+        if (job.picture == Picture::Megaburger)
             burgerJob = std::move(job);
-    const Matte burgerMatte = matteOf(512, 538, 400.0f, 420.0f, burgerJob.draw);
+    // In the design units the picture is drawn in, 512 pixels across.
+    const PictureInfo& burgerInfo = burgerJob.info();
+    const float designWidth = burgerInfo.sceneWidth * 1000.0f, designHeight = burgerInfo.sceneHeight * 1000.0f;
+    const int height = static_cast<int>(512.0f * designHeight / designWidth + 0.5f);
+    const Matte burgerMatte = matteOf(512, height, designWidth, designHeight, burgerJob.draw);
     const RgbaImage burger{burgerMatte.width, burgerMatte.height, burgerMatte.rgba};
 
     bool ok = true;

@@ -180,7 +180,6 @@ void drawAlert(Canvas& c, Alert alert)
 }
 
 struct Upgrade {
-    const char* file;
     const char* title[2];
     Rgb colour;
     std::u32string main, badge;
@@ -208,26 +207,28 @@ void drawUpgrade(Canvas& c, const Upgrade& u)
 std::vector<PictureJob> InterfacePictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back(DrawnPicture("Scroll.bmp", 512, 512, 1.25f, 0.7f, drawScroll));
-    jobs.push_back(DrawnPicture("Bag3.bmp", 128, 256, 0.6f, 1.0f, drawBag));
-    jobs.push_back(DrawnPicture("Receipt - on bag.bmp", 128, 128, 0.7f, 1.02f, drawSmallReceipt));
-    jobs.push_back(DrawnPicture("Receipt - on view.bmp", 512, 512, 0.92f, 0.96f, drawLargeReceipt));
-    jobs.push_back(DrawnPicture("Onhold Receipts2.bmp", 512, 256, 1.0f, 0.75f, drawOnHoldRail));
-    jobs.push_back(DrawnPicture("NextView.bmp", 64, 32, 0.4f, 0.25f, [](Canvas& c) { drawArrow(c, true); }));
-    jobs.push_back(DrawnPicture("PrevView.bmp", 64, 32, 0.4f, 0.25f, [](Canvas& c) { drawArrow(c, false); }));
-    jobs.push_back(DrawnPicture("BatteryPower.bmp", 128, 32, 0.6f, 0.11f, drawPowerBar));
-    jobs.push_back(DrawnPicture("CustomerAlerton.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::On); }));
-    jobs.push_back(DrawnPicture("CustomerAlertoff.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::Off); }));
-    jobs.push_back(DrawnPicture("CustomerAlerthold.bmp", 128, 128, 0.6f, 0.6f, [](Canvas& c) { drawAlert(c, Alert::Hold); }));
+    jobs.push_back(DrawnPicture(Picture::Scroll, drawScroll));
+    jobs.push_back(DrawnPicture(Picture::Bag, drawBag));
+    jobs.push_back(DrawnPicture(Picture::ReceiptOnBag, drawSmallReceipt));
+    jobs.push_back(DrawnPicture(Picture::ReceiptOnView, drawLargeReceipt));
+    jobs.push_back(DrawnPicture(Picture::WaitingSpike, drawOnHoldRail));
+    jobs.push_back(DrawnPicture(Picture::NextView, [](Canvas& c) { drawArrow(c, true); }));
+    jobs.push_back(DrawnPicture(Picture::PrevView, [](Canvas& c) { drawArrow(c, false); }));
+    jobs.push_back(DrawnPicture(Picture::BatteryPower, drawPowerBar));
+    jobs.push_back(DrawnPicture(Picture::AlertOn, [](Canvas& c) { drawAlert(c, Alert::On); }));
+    jobs.push_back(DrawnPicture(Picture::AlertOff, [](Canvas& c) { drawAlert(c, Alert::Off); }));
+    jobs.push_back(DrawnPicture(Picture::AlertHold, [](Canvas& c) { drawAlert(c, Alert::Hold); }));
+    // The shop's six slots, in order.
     const Upgrade upgrades[] = {
-        {"Upgrade - drinks.bmp", {"FASTER", "DRINKS"}, Hex(0x3D8BFF), U"\U0001F964", U"\u26A1"},
-        {"Upgrade - burgers.bmp", {"FASTER", "BURGERS"}, Hex(0xFF5A3C), U"\U0001F354", U"\u26A1"},
-        {"Upgrade - sides.bmp", {"FASTER", "SIDES"}, Hex(0x3CC85A), U"\U0001F35F", U"\u26A1"},
-        {"Upgrade - new battery.bmp", {"NEW", "BATTERY"}, Hex(0xF2C01E), U"\U0001F50B", U"\U0001F3A7"},
-        {"Upgrade - advertisement.bmp", {"ADVERTISE", nullptr}, Hex(0xD94FD9), U"\U0001F4E3", U"\U0001F4B0"},
-        {"Upgrade - save-exit.bmp", {"SAVE / EXIT", nullptr}, Hex(0x8A9BB5), U"\U0001F4BE", U"\U0001F6AA"},
+        {{"FASTER", "DRINKS"}, Hex(0x3D8BFF), U"\U0001F964", U"\u26A1"},
+        {{"FASTER", "BURGERS"}, Hex(0xFF5A3C), U"\U0001F354", U"\u26A1"},
+        {{"FASTER", "SIDES"}, Hex(0x3CC85A), U"\U0001F35F", U"\u26A1"},
+        {{"NEW", "BATTERY"}, Hex(0xF2C01E), U"\U0001F50B", U"\U0001F3A7"},
+        {{"ADVERTISE", nullptr}, Hex(0xD94FD9), U"\U0001F4E3", U"\U0001F4B0"},
+        {{"SAVE / EXIT", nullptr}, Hex(0x8A9BB5), U"\U0001F4BE", U"\U0001F6AA"},
     };
+    int picture = Picture::UpgradeDrinks;
     for (const Upgrade& u : upgrades)
-        jobs.push_back(DrawnPicture(u.file, 256, 256, 1.0f, 1.0f, [u](Canvas& c) { drawUpgrade(c, u); }));
+        jobs.push_back(DrawnPicture(picture++, [u](Canvas& c) { drawUpgrade(c, u); }));
     return jobs;
 }

@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr int kFontSize = 512;
+constexpr int kFontSize = pictureTable[Picture::Font].pixelWidth;
+static_assert(pictureTable[Picture::Font].pixelHeight == kFontSize, "the glyph cells are square");
 constexpr int kCell = kFontSize / 16;
 
 // The glyph quads stretch the part of a cell they read over a slanted quad on
@@ -192,7 +193,7 @@ void drawTypeface(Canvas& canvas, const std::vector<bool>& safe, const TypefaceL
     }
 }
 
-Picture fontPicture()
+RgbImage fontPicture()
 {
     std::vector<bool> safe(kCell * kCell);
     for (int y = 0; y < kCell; ++y)
@@ -201,7 +202,7 @@ Picture fontPicture()
     Canvas canvas(kFontSize, kFontSize, kFontSize);
     drawTypeface(canvas, safe, {Face::MonoBold, 0, 0.86f, 0.0f});
     drawTypeface(canvas, safe, {Face::SerifBold, 128, 1.15f, 0.05f});
-    return canvas.ToPicture(kFontSize, kFontSize);
+    return canvas.ToImage(kFontSize, kFontSize);
 }
 
 // A soft round particle: the credits draw it on quads about a third of the window
@@ -220,7 +221,7 @@ void drawStar(Canvas& c)
 std::vector<PictureJob> LetteringPictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back({"Font.bmp", kFontSize, kFontSize, 1.0f, 1.0f, nullptr, fontPicture});
-    jobs.push_back({"Star.bmp", 128, 128, 1.0f, 1.0f, drawStar, nullptr});
+    jobs.push_back({Picture::Font, nullptr, fontPicture});
+    jobs.push_back(DrawnPicture(Picture::Star, drawStar));
     return jobs;
 }

@@ -12,20 +12,49 @@
 #include <malloc.h>
 #include <string>
 
-Picture MakePicture(const PictureJob& job)
+RgbImage MakePicture(const PictureJob& job)
 {
     if (job.make)
         return job.make();
     // Drawn with square pixels, the longer side at least 512 of them, then
     // resampled to the file's size: small pictures keep their fine detail, and
     // nothing is squashed once the sprite stretches the picture over its quad.
-    const int supersample = std::max(1, 512 / std::max(job.width, job.height));
-    const int pixelWidth = job.width * supersample;
-    const int pixelHeight = static_cast<int>(static_cast<float>(pixelWidth) * job.aspectHeight / job.aspectWidth + 0.5f);
-    Canvas canvas(pixelWidth, pixelHeight, job.aspectWidth * 1000.0f);
+    const PictureInfo& info = job.info();
+    const int supersample = std::max(1, 512 / std::max(info.pixelWidth, info.pixelHeight));
+    const int pixelWidth = info.pixelWidth * supersample;
+    const int pixelHeight = static_cast<int>(static_cast<float>(pixelWidth) * info.sceneHeight / info.sceneWidth + 0.5f);
+    Canvas canvas(pixelWidth, pixelHeight, info.sceneWidth * 1000.0f);
     job.draw(canvas);
-    return canvas.ToPicture(job.width, job.height);
+    return canvas.ToImage(info.pixelWidth, info.pixelHeight);
 }
+
+namespace {
+
+// Every file of the table drawn by exactly one job, else the game would miss a
+// picture or get it drawn twice over; names every file that is not.
+bool jobsCoverTable(const std::vector<PictureJob>& jobs)
+{
+    bool covered = true;
+    for (const PictureJob& job : jobs)
+        if (job.info().file == nullptr) {
+            std::fprintf(stderr, "quorvel-pictures: picture %d is a plain shape, no file\n", job.picture);
+            covered = false;
+        }
+    for (const PictureInfo& row : pictureTable) {
+        if (row.file == nullptr)
+            continue;
+        int count = 0;
+        for (const PictureJob& job : jobs)
+            count += job.info().file != nullptr && std::strcmp(job.info().file, row.file) == 0 ? 1 : 0;
+        if (count != 1) {
+            std::fprintf(stderr, "quorvel-pictures: %s is drawn %d times\n", row.file, count);
+            covered = false;
+        }
+    }
+    return covered;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -51,16 +80,18 @@ int main(int argc, char** argv)
                         InterfacePictures})
         for (PictureJob& job : family())
             jobs.push_back(std::move(job));
+    if (!jobsCoverTable(jobs))
+        return 1;  // before anything is written, so that the build stops here
 
     int failures = 0;
     for (const PictureJob& job : jobs) {
         // Further arguments pick files to draw (a quicker round while drawing one).
         bool wanted = argc == 2;
         for (int i = 2; i < argc; ++i)
-            wanted = wanted || job.file == argv[i];
+            wanted = wanted || std::strcmp(job.info().file, argv[i]) == 0;
         if (!wanted)
             continue;
-        const std::string path = (folder / job.file).string();
+        const std::string path = (folder / job.info().file).string();
         if (!WriteBmp(path, MakePicture(job))) {
             std::fprintf(stderr, "quorvel-pictures: cannot write %s\n", path.c_str());
             ++failures;

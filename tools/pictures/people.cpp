@@ -174,7 +174,7 @@ void drawAnsel(Canvas& c)
 std::vector<PictureJob> PeoplePictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back({"Tibor.bmp", 256, 512, 1.1f, 2.0f, drawTibor, nullptr});
-    jobs.push_back({"Ansel.bmp", 512, 512, 1.7f, 2.0f, drawAnsel, nullptr});
+    jobs.push_back(DrawnPicture(Picture::Tibor, drawTibor));
+    jobs.push_back(DrawnPicture(Picture::Ansel, drawAnsel));
     return jobs;
 }

@@ -1,32 +1,31 @@
-// The picture set: every file of the game's texture table and how each is drawn.
+// The picture set: how each file of the game's picture table is drawn.
 #pragma once
 #include "bmp_writer.h"
 #include "canvas.h"
+#include "model/pictures.h"
 
 #include <functional>
-#include <string>
 #include <vector>
 
-// One file. A picture is drawn on a canvas with the proportions of its sprite on
-// screen (aspectWidth : aspectHeight) in square design units, aspectWidth x 1000
-// units across, then resampled to the file's power-of-two size.
+// One file, named and sized by its picture's row of the table. A picture is drawn on
+// a canvas with the proportions of its sprite on screen (sceneWidth : sceneHeight) in
+// square design units, sceneWidth x 1000 units across, then resampled to the file's size.
 struct PictureJob {
-    std::string file;
-    int width = 0, height = 0;
-    float aspectWidth = 1.0f, aspectHeight = 1.0f;
+    int picture = Picture::Tray;
     std::function<void(Canvas&)> draw;
-    std::function<Picture()> make;  // instead of draw, for pictures made pixel by pixel
+    std::function<RgbImage()> make;  // instead of draw, for pictures made pixel by pixel
+
+    const PictureInfo& info() const { return pictureTable[static_cast<size_t>(picture)]; }
 };
 
-// A picture drawn on a canvas of width x height pixels, shown at w : h on screen.
-inline PictureJob DrawnPicture(const char* file, int width, int height, float w, float h,
-                               std::function<void(Canvas&)> draw)
+// A picture drawn on a canvas in design units.
+inline PictureJob DrawnPicture(int picture, std::function<void(Canvas&)> draw)
 {
-    return {file, width, height, w, h, std::move(draw), nullptr};
+    return {picture, std::move(draw), nullptr};
 }
 
 // Draws a job's picture.
-Picture MakePicture(const PictureJob& job);
+RgbImage MakePicture(const PictureJob& job);
 
 // The families of pictures, one file each.
 std::vector<PictureJob> LetteringPictures();  // Font.bmp, Star.bmp

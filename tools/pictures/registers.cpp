@@ -144,16 +144,10 @@ void drawRegister(Canvas& c, int day, bool inUse)
 std::vector<PictureJob> RegisterPictures()
 {
     std::vector<PictureJob> jobs;
-    const struct {
-        const char* suffix;
-        int day;
-    } days[] = {{"day1,2", 2}, {"day3", 3}, {"day4", 4}, {"day5", 5}, {"day6", 6}, {"day7", 7}, {"day8", 8}};
-    for (const auto& d : days)
-        for (bool inUse : {false, true}) {
-            const std::string file =
-                std::string("CashRegister ") + (inUse ? "(inuse) " : "") + d.suffix + ".bmp";
-            jobs.push_back({file, 512, 512, 1.06f, 1.06f,
-                            [day = d.day, inUse](Canvas& c) { drawRegister(c, day, inUse); }, nullptr});
-        }
+    // The idle and in-use registers of days 1-2, then of each day to the eighth.
+    int picture = Picture::CashRegister;
+    for (int day = 2; day <= 8; ++day)
+        for (bool inUse : {false, true})
+            jobs.push_back(DrawnPicture(picture++, [day, inUse](Canvas& c) { drawRegister(c, day, inUse); }));
     return jobs;
 }

@@ -271,21 +271,16 @@ std::vector<Customer> customers()
     return list;
 }
 
-PictureJob view(std::string file, std::function<void(Canvas&)> draw)
-{
-    return {std::move(file), 512, 512, 1.2f, 0.94f, std::move(draw), nullptr};
-}
-
 }  // namespace
 
 std::vector<PictureJob> WindowViewPictures()
 {
     std::vector<PictureJob> jobs;
-    jobs.push_back(view("Window View - No one - door closed.bmp", [](Canvas& c) { drawView(c, nullptr, true); }));
-    jobs.push_back(view("Window View - No one.bmp", [](Canvas& c) { drawView(c, nullptr, false); }));
+    jobs.push_back(DrawnPicture(Picture::WindowDoorClosed, [](Canvas& c) { drawView(c, nullptr, true); }));
+    jobs.push_back(DrawnPicture(Picture::WindowNoOne, [](Canvas& c) { drawView(c, nullptr, false); }));
     const std::vector<Customer> list = customers();
     for (size_t i = 0; i < list.size(); ++i)
-        jobs.push_back(view("Window View " + std::to_string(i + 1) + ".bmp",
-                            [who = list[i]](Canvas& c) { drawView(c, &who, false); }));
+        jobs.push_back(DrawnPicture(Picture::WindowNoOne + 1 + static_cast<int>(i),
+                                    [who = list[i]](Canvas& c) { drawView(c, &who, false); }));
     return jobs;
 }
