@@ -6,7 +6,6 @@ struct GameClock {
     float hours = 6.0f;    // 1..12
     float minutes = 0.0f;  // 0 up to below 60
     float seconds = 0.0f;  // 0 up to below 60, fractional
-    uint32_t spare = 0;
     bool am = true;
 };
 

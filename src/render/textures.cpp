@@ -13,7 +13,7 @@
 namespace {
 
 PictureSet pictureSet;               // program lifetime, from InitRenderer
-std::vector<uint32_t> textureNames;  // by picture number; 0 = none
+std::vector<uint32_t> textureTable;  // by picture number; 0 = none
 
 bool loadTextures(int folderChoice, std::vector<std::string>& failures)
 {
@@ -22,7 +22,7 @@ bool loadTextures(int folderChoice, std::vector<std::string>& failures)
     if (folder.empty())
         return false;
     bool status = false;
-    textureNames.assign(pictureSet.entries.size(), 0);
+    textureTable.assign(pictureSet.entries.size(), 0);
     for (size_t i = 0; i < pictureSet.entries.size(); ++i) {
         if (pictureSet.entries[i].file == nullptr)
             continue;
@@ -36,12 +36,12 @@ bool loadTextures(int folderChoice, std::vector<std::string>& failures)
         status = true;
         pictureFolderUsed = folderChoice;
         if (!renderState.useGL) {
-            textureNames[i] = static_cast<uint32_t>(i + 1);  // stands for a texture name
+            textureTable[i] = static_cast<uint32_t>(i + 1);  // stands for a texture name
             continue;
         }
         GLuint name = 0;
         glGenTextures(1, &name);
-        textureNames[i] = name;
+        textureTable[i] = name;
         glBindTexture(GL_TEXTURE_2D, name);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -63,9 +63,9 @@ const PictureEntry* PictureEntryOf(int number)
 
 uint32_t TextureOf(int number)
 {
-    if (number < 0 || static_cast<size_t>(number) >= textureNames.size())
+    if (number < 0 || static_cast<size_t>(number) >= textureTable.size())
         return 0;
-    return textureNames[static_cast<size_t>(number)];
+    return textureTable[static_cast<size_t>(number)];
 }
 
 uint32_t FontTexture()

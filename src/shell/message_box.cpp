@@ -6,19 +6,9 @@
 
 bool messageBoxWindowsEnabled = true;
 
-namespace {
-std::vector<std::string> shownMessages;
-}
-
-const std::vector<std::string>& ShownMessages()
-{
-    return shownMessages;
-}
-
 void ShowMessageBox(const char* text, const char* caption, MessageIcon icon)
 {
     std::fprintf(stderr, "%s: %s\n", caption, text);
-    shownMessages.emplace_back(text);
     if (!messageBoxWindowsEnabled)
         return;
     Uint32 flags = icon == MessageIcon::Exclamation ? SDL_MESSAGEBOX_WARNING

@@ -1,25 +1,16 @@
 // Every global of the game back to its value at program start, headless: no
-// OpenGL, nothing recorded, the generator at its start.
+// OpenGL and nothing recorded.
 #pragma once
 #include "model/game_state.h"
-#include "model/key_latches.h"
 #include "model/random.h"
 #include "model/screen.h"
 #include "model/stats.h"
-#include "render/draw_log.h"
 #include "render/render_state.h"
 #include "rules/between_days.h"
+#include "shell/reset_all.h"
 
 inline void ResetToProgramStart()
 {
-    program = ProgramState{};
-    game = GameState{};
-    day = DayState{};
-    keyLatches = 0;
-    rngState = 1;
-    renderState = RenderState{};
+    ResetAll();
     renderState.useGL = false;
-    drawLog.enabled = false;
-    drawLog.records.clear();
-    screenState = ScreenState{};
 }

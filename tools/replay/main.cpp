@@ -11,6 +11,7 @@
 #include "shell/message_box.h"
 #include "shell/script.h"
 #include "shell/shell_state.h"
+#include "shell/reset_all.h"
 #include "shell/start_up.h"
 
 #include <cstdio>
@@ -200,6 +201,7 @@ int main(int argc, char** argv)
     }
     std::istream& script = scriptPath != nullptr ? file : std::cin;
 
+    ResetAll();  // every script starts from the state a fresh run of the game starts from
     if (!StartUp(withGL ? StartMode::Offscreen : StartMode::NoGL))
         return 1;
     drawLog.enabled = true;
