@@ -1,6 +1,5 @@
 // The time of day on a 12-hour dial, also used as a duration.
 #pragma once
-#include <cstdint>
 
 struct GameClock {
     float hours = 6.0f;    // 1..12

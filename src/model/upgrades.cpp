@@ -1,4 +1,4 @@
-// The prices of the shop's upgrades.
+// The prices of the shop's upgrades and the levels and slots they go with.
 #include "model/upgrades.h"
 
 namespace {
@@ -11,24 +11,35 @@ constexpr float kPrices[4][5] = {
     {220.00f, 300.00f, 410.00f, 550.00f, 700.00f},
 };
 
-int levelOf(int kind, const UpgradeLevels& levels)
+}  // namespace
+
+int& UpgradeLevel(UpgradeLevels& levels, int kind)
 {
     switch (kind) {
     case UpgradeKind::Drinks: return levels.drinks;
     case UpgradeKind::Burgers: return levels.burgers;
     case UpgradeKind::Sides: return levels.sides;
-    case UpgradeKind::Advertisement: return levels.advertisement;
-    default: return 5;
+    default: return levels.advertisement;
     }
 }
 
-}  // namespace
+int UpgradeLevel(const UpgradeLevels& levels, int kind)
+{
+    return UpgradeLevel(const_cast<UpgradeLevels&>(levels), kind);
+}
+
+const ShopSlot* ShopSlotAt(int cursor)
+{
+    if (cursor < 1 || cursor > kShopSlotCount)
+        return nullptr;
+    return &kShopSlots[cursor - 1];
+}
 
 float upgradePrice(int kind, const UpgradeLevels& levels)
 {
     if (kind < 0 || kind > 3)
         return 0.0f;
-    const int level = levelOf(kind, levels);
+    const int level = UpgradeLevel(levels, kind);
     if (level < 0 || level > 4)
         return 0.0f;
     return kPrices[kind][level];

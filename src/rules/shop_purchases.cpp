@@ -13,8 +13,8 @@ namespace {
 // are one key to the latch, so holding both counts as one press.
 void shopDigitKeys(const bool* keys, int& cursor)
 {
-    bool pressed[7] = {};
-    for (int d = 1; d <= 6; ++d) {
+    bool pressed[kShopSlotCount + 1] = {};
+    for (int d = 1; d <= kShopSlotCount; ++d) {
         const uint64_t bit = Latch::FirstShopDigit << (d - 1);
         const bool down = keys['0' + d] || keys[Key::Keypad0 + d];
         if (!down) {
@@ -24,10 +24,10 @@ void shopDigitKeys(const bool* keys, int& cursor)
             pressed[d] = true;
         }
     }
-    for (int d = 1; d <= 6; ++d)
+    for (int d = 1; d <= kShopSlotCount; ++d)
         if (pressed[d] && keys['0' + d])
             cursor = d;
-    for (int d = 1; d <= 6; ++d)
+    for (int d = 1; d <= kShopSlotCount; ++d)
         if (pressed[d] && keys[Key::Keypad0 + d])
             cursor = d;
 }
@@ -45,8 +45,9 @@ void shopArrowKeys(const bool* keys, int& cursor)
         cursor += 1;
 }
 
-bool buyLevel(int kind, int& level)
+bool buyLevel(int kind)
 {
+    int& level = UpgradeLevel(game.upgradeLevels, kind);
     const float price = upgradePrice(kind, game.upgradeLevels);
     if (level < 5 && price <= game.totals.funds) {
         game.totals.funds = game.totals.funds - price;
@@ -66,18 +67,24 @@ bool buyBattery()
     return false;
 }
 
+bool onSaveExit(int cursor)
+{
+    const ShopSlot* slot = ShopSlotAt(cursor);
+    return slot != nullptr && slot->offer == ShopOffer::SaveExit;
+}
+
 // Whether the highlighted slot was bought; the Save/Exit slot sells nothing.
 bool buyHighlightedSlot()
 {
-    UpgradeLevels& levels = game.upgradeLevels;
-    switch (levels.shopCursor) {
-    case 1: return buyLevel(UpgradeKind::Drinks, levels.drinks);
-    case 2: return buyLevel(UpgradeKind::Burgers, levels.burgers);
-    case 3: return buyLevel(UpgradeKind::Sides, levels.sides);
-    case 4: return buyBattery();
-    case 5: return buyLevel(UpgradeKind::Advertisement, levels.advertisement);
-    default: return false;
+    const ShopSlot* slot = ShopSlotAt(game.upgradeLevels.shopCursor);
+    if (slot == nullptr)
+        return false;
+    switch (slot->offer) {
+    case ShopOffer::Upgrade: return buyLevel(slot->upgradeKind);
+    case ShopOffer::Battery: return buyBattery();
+    case ShopOffer::SaveExit: break;
     }
+    return false;
 }
 
 }  // namespace
@@ -93,12 +100,12 @@ void ShopKeys(const bool* keys)
     // Enter uses up its press whether or not it buys.
     if (KeyPressedOnce(keys, Key::Enter, Latch::Enter)) {
         const bool bought = buyHighlightedSlot();
-        if (cursor != 6)
+        if (!onSaveExit(cursor))
             QueueSound(bought ? SoundEvent::Purchase : SoundEvent::PurchaseRefused);
     }
     // Only looked at on the Save/Exit slot: a press made elsewhere acts once the
     // cursor arrives there while the key is still held.
-    if (cursor == 6) {
+    if (onSaveExit(cursor)) {
         if (KeyPressedOnce(keys, 'S', Latch::ShopS)) {
             game.saveRequested = true;
             game.betweenDaysStage = BetweenDaysStage::Saving;
