@@ -1,4 +1,4 @@
-// Closing time: the day's averages, the kitchen's leftovers, and the day folded into the totals.
+// Closing time: the day's averages, and the day folded into the game's totals.
 #include "model/game_state.h"
 #include "model/stats.h"
 

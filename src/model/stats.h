@@ -1,4 +1,5 @@
-// The day's and the lifetime statistics.
+// The day's and the game's statistics: counters, records, averages and the
+// report's figures.
 #pragma once
 #include "model/catalogue.h"
 
@@ -96,8 +97,10 @@ int32_t categorySoldCount(const Stats& stats, ItemCategory category)
 void recordItemSold(const char* name);
 // Counts one of an item wasted, by item number (other numbers count nothing).
 void recordItemWasted(int itemNumber);
-// At closing: averages, leftover kitchen jobs wasted, then accumulateDayIntoTotals.
+// At closing (after the kitchen's leftovers are counted as wasted): the day's
+// averages, then accumulateDayIntoTotals.
 void finishDayStatistics();
+// Adds the day's figures to the game's totals and keeps the records it beats.
 void accumulateDayIntoTotals();
 // Report figures: an item's sold count ("coke") or category share ("coke%").
 float reportValue(const char* key, bool ofDay);
