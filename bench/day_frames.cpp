@@ -59,7 +59,7 @@ void measure(const Case& c, const BenchOptions& options)
         day.framesSinceOrder = 0;  // the order text stays on show
         day.kitchenQueue[1].warningTimer = 0;
         const InGameView view = static_cast<InGameView>(c.view);
-        if (day.inGameView != view && (!isSlide(view) || !isSlide(day.inGameView))) {
+        if (day.inGameView != view && (!IsSlide(view) || !IsSlide(day.inGameView))) {
             day.inGameView = view;  // a slide starts again from the beginning
             day.slideOffset = 0;
             day.slideReverse = false;

@@ -36,7 +36,7 @@ const MenuItemSpec kMenu[kMenuItemCount] = {
      Drink::Lemonade, "lemonade", "Lemonade:    %s%d %s%.2f%%", "lemonade:      %3d", 5, 2},
 };
 
-MenuItemList itemsInOrder(ItemCategory category, int MenuItemSpec::*rank)
+MenuItemList ItemsInOrder(ItemCategory category, int MenuItemSpec::*rank)
 {
     MenuItemList list;
     for (int place = 0; place < kMenuItemCount; ++place)
@@ -46,14 +46,14 @@ MenuItemList itemsInOrder(ItemCategory category, int MenuItemSpec::*rank)
     return list;
 }
 
-const MenuItemSpec* menuItem(int number)
+const MenuItemSpec* MenuItemOf(int number)
 {
     if (number < 1 || number > kMenuItemCount)
         return nullptr;
     return &kMenu[number - 1];
 }
 
-ItemCategory itemCategory(int number)
+ItemCategory ItemCategoryOf(int number)
 {
     if (number >= 1 && number <= 5)
         return ItemCategory::Burger;
@@ -65,7 +65,7 @@ ItemCategory itemCategory(int number)
 OrderItem makeOrderItem(int number)
 {
     OrderItem item;
-    if (const MenuItemSpec* entry = menuItem(number)) {
+    if (const MenuItemSpec* entry = MenuItemOf(number)) {
         std::strncpy(item.name, entry->name, sizeof item.name - 1);
         item.price = entry->price;
     }

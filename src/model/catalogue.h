@@ -40,12 +40,12 @@ struct MenuItemList {
     const MenuItemSpec* const* begin() const { return items; }
     const MenuItemSpec* const* end() const { return items + count; }
 };
-MenuItemList itemsInOrder(ItemCategory category, int MenuItemSpec::*rank);
+MenuItemList ItemsInOrder(ItemCategory category, int MenuItemSpec::*rank);
 
 // The item of a number 1..15, or nullptr.
-const MenuItemSpec* menuItem(int number);
+const MenuItemSpec* MenuItemOf(int number);
 // Burger 1-5, side 6-9, anything else drink.
-ItemCategory itemCategory(int number);
+ItemCategory ItemCategoryOf(int number);
 // The line for an item: display name and price, flags clear; empty name and 0 outside 1..15.
 OrderItem makeOrderItem(int number);
 // "MegaB" for "Megaburger"...; "IHateFrogs" for any other text.

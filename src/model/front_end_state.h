@@ -13,7 +13,7 @@ struct TitleMenuState {
     int menuOffset = 0;          // 40 while Load Game is hidden
 };
 // The intro has ended: the employees stand and the register is lit.
-constexpr bool titleMenuReady(const TitleMenuState& menu)
+constexpr bool TitleMenuReady(const TitleMenuState& menu)
 {
     return menu.anselHeight == 0.0f && menu.fade == 1.0f;
 }

@@ -53,12 +53,12 @@ GameClock elapsedTime(const GameClock& later, const GameClock& earlier)
     return duration;
 }
 
-bool driveThruClosed(const GameClock& clock)
+bool DriveThruClosed(const GameClock& clock)
 {
     return clock.hours == 10.0f && !clock.am;
 }
 
-float durationSeconds(const GameClock& duration)
+float DurationSeconds(const GameClock& duration)
 {
     return duration.hours * 3600.0f + duration.minutes * 60.0f + duration.seconds;
 }

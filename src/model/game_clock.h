@@ -9,10 +9,10 @@ struct GameClock {
 };
 
 // The drive-thru closes at 10 pm: the clock and the battery stand still.
-bool driveThruClosed(const GameClock& clock);
+bool DriveThruClosed(const GameClock& clock);
 // hours x 3600 + minutes x 60 + seconds, plus 43,200 after noon (not for 12 pm).
 float secondsOfDay(const GameClock& clock);
 // later - earlier as a duration: whole hours, whole minutes, fractional seconds; am true.
 GameClock elapsedTime(const GameClock& later, const GameClock& earlier);
 // hours x 3600 + minutes x 60 + seconds of a duration.
-float durationSeconds(const GameClock& duration);
+float DurationSeconds(const GameClock& duration);

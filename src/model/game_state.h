@@ -60,7 +60,7 @@ enum class InGameView {
     WindowToRegister = 7,
     WindowToKitchen = 8,
 };
-constexpr bool isSlide(InGameView v) { return v >= InGameView::RegisterToKitchen; }
+constexpr bool IsSlide(InGameView v) { return v >= InGameView::RegisterToKitchen; }
 
 // The report's list in text space: line 0's y with nothing scrolled, and the
 // step from one line to the next.

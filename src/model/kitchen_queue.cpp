@@ -5,7 +5,7 @@
 
 void queueCookJob(int itemNumber)
 {
-    const MenuItemSpec* entry = menuItem(itemNumber);
+    const MenuItemSpec* entry = MenuItemOf(itemNumber);
     if (entry == nullptr || day.kitchenQueueCount < 0 ||
         day.kitchenQueueCount >= kKitchenQueueCapacity)
         return;

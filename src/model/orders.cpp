@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-Bag& slotAt(int slot)
+Bag& SlotAt(int slot)
 {
     slot = std::clamp(slot, 0, kBagCount + kWaitingSlotCount - 1);
     if (slot < kBagCount)
@@ -32,7 +32,7 @@ bool assignBag(std::unique_ptr<Receipt> receipt)
     if (!receipt)
         return false;
     for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
-        Bag& bag = slotAt(slot);
+        Bag& bag = SlotAt(slot);
         if (!bag.free)
             continue;
         if (day.customerQueue.empty()) {
@@ -101,7 +101,7 @@ void releaseBag(int b)
     }
 }
 
-bool receiptComplete(const Receipt& receipt)
+bool ReceiptComplete(const Receipt& receipt)
 {
     for (int i = 0; i < receipt.count; ++i)
         if (!receipt.lines[i].bagged)
@@ -113,7 +113,7 @@ bool bagComplete(int b)
 {
     if (b < 0 || b >= kBagCount || !day.bags[b].receipt)
         return false;
-    return receiptComplete(*day.bags[b].receipt);
+    return ReceiptComplete(*day.bags[b].receipt);
 }
 
 bool bagItemOnReceipt(Receipt& receipt, const char* name)
@@ -148,7 +148,7 @@ void deleteReceipt(Receipt* receipt)
         return;
     // The slot field names the owner; a pointer that no slot holds is left alone.
     for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
-        Bag& bag = slotAt(slot);
+        Bag& bag = SlotAt(slot);
         if (bag.receipt.get() == receipt) {
             freeSlot(bag);
             return;
@@ -159,11 +159,11 @@ void deleteReceipt(Receipt* receipt)
 void clearAllSlots()
 {
     for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot)
-        freeSlot(slotAt(slot));
+        freeSlot(SlotAt(slot));
     day.currentReceipt = nullptr;
 }
 
-bool pickedUpBagForServedCar()
+bool PickedUpBagForServedCar()
 {
     for (const Bag& bag : day.bags)
         if (bag.pickedUp)
@@ -171,7 +171,7 @@ bool pickedUpBagForServedCar()
     return false;
 }
 
-bool carAtWindowWithoutReceipt()
+bool CarAtWindowWithoutReceipt()
 {
     if (day.customersServed >= day.orderCounter)
         return false;

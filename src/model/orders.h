@@ -38,7 +38,7 @@ struct Bag {
 };
 
 // The bag or waiting slot of a slot number 0-4 (3, 4 are the waiting slots).
-Bag& slotAt(int slot);
+Bag& SlotAt(int slot);
 
 // Register side: creates the current receipt on the first item (placing it with
 // assignBag); a 26th line is not added.
@@ -49,16 +49,16 @@ bool assignBag(std::unique_ptr<Receipt> receipt);
 // After a hand-out: frees bag b and moves the waiting receipts up.
 void releaseBag(int b);
 // Every line of the receipt has its item in the bag.
-bool receiptComplete(const Receipt& receipt);
+bool ReceiptComplete(const Receipt& receipt);
 bool bagComplete(int b);
 bool bagItemOnReceipt(Receipt& receipt, const char* name);
 void removeLastLine(Receipt& receipt);
 void deleteReceipt(Receipt* receipt);
 // A car is at the window whose order no bag or waiting slot holds and which is
 // not being keyed: nothing could ever be handed to it.
-bool carAtWindowWithoutReceipt();
+bool CarAtWindowWithoutReceipt();
 // The picked-up bag holds a receipt of a car already served (keyed on after its
 // hand-out): no car will ever take it, so Enter at the window throws it away.
-bool pickedUpBagForServedCar();
+bool PickedUpBagForServedCar();
 // Start of a day: every slot free; selected and pickedUp stay as they are.
 void clearAllSlots();

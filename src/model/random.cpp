@@ -3,7 +3,7 @@
 
 uint32_t rngState = 1;
 
-int randomOutput()
+int RandomOutput()
 {
     rngState = rngState * 214013u + 2531011u;
     return static_cast<int>((rngState >> 16) & 32767u);
@@ -11,5 +11,5 @@ int randomOutput()
 
 int rnd(int n)
 {
-    return randomOutput() % n;
+    return RandomOutput() % n;
 }

@@ -6,6 +6,6 @@
 extern uint32_t rngState;  // program lifetime
 
 // A fresh output of the generator, 0..32767.
-int randomOutput();
+int RandomOutput();
 // A fresh output modulo n (n > 0); rnd(n) + 1 is 1..n.
 int rnd(int n);

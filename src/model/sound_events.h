@@ -59,7 +59,7 @@ inline constexpr std::array<SoundInfo, 28> soundTable = {{
     {SoundEvent::CustomerDelighted, "customerDelighted"},
     {SoundEvent::WrongBag, "wrongBag"},
     {SoundEvent::CarWavedOn, "carWavedOn"},
-    {SoundEvent::DriveThruClosed, "driveThruClosed"},
+    {SoundEvent::DriveThruClosed, "DriveThruClosed"},
     {SoundEvent::DayOver, "dayOver"},
     {SoundEvent::ReportLineToggled, "reportLineToggled"},
     {SoundEvent::ShopCursorMoved, "shopCursorMoved"},

@@ -78,6 +78,6 @@ void recordItemSold(const char* name)
 
 void recordItemWasted(int itemNumber)
 {
-    if (const MenuItemSpec* item = menuItem(itemNumber))
+    if (const MenuItemSpec* item = MenuItemOf(itemNumber))
         wastedCounter(day.stats, *item) += 1;
 }

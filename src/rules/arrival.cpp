@@ -51,7 +51,7 @@ float arrivalFactor(float customerSatisfaction, int dayNumber)
     return factor < 1.0f ? 1.0f : factor;
 }
 
-void speakerStep(RegisterState& registerState, float& customerSatisfaction, int carsInLine)
+void SpeakerStep(RegisterState& registerState, float& customerSatisfaction, int carsInLine)
 {
     if (registerState != RegisterState::Empty) {
         const float drain = registerState == RegisterState::CarWaiting ? 0.002f : 0.001f;
@@ -64,7 +64,7 @@ void speakerStep(RegisterState& registerState, float& customerSatisfaction, int 
     const int r = rnd(1500) + 1;
     const float factor = arrivalFactor(customerSatisfaction, day.stats.dayNumber);
     if (factor * 1.2f >= static_cast<float>(r) && day.framesSinceOrder >= kFramesBetweenCars &&
-        carsInLine < kMaxCarsInLine && !driveThruClosed(day.gameClock)) {
+        carsInLine < kMaxCarsInLine && !DriveThruClosed(day.gameClock)) {
         registerState = RegisterState::CarWaiting;
         QueueSound(SoundEvent::CarAtSpeaker);
     }
@@ -119,7 +119,7 @@ std::string garbleText(float headsetBattery, const char* text)
     return heard;
 }
 
-void countSpokenOrderFrame()
+void CountSpokenOrderFrame()
 {
     if (day.framesSinceOrder < kSpokenOrderFrames)
         day.framesSinceOrder += 1;

@@ -8,7 +8,7 @@
 float arrivalFactor(float customerSatisfaction, int dayNumber);
 // One frame of the speaker: the drain while a car waits or is on hold, else the
 // chance of a new car.
-void speakerStep(RegisterState& registerState, float& customerSatisfaction, int carsInLine);
+void SpeakerStep(RegisterState& registerState, float& customerSatisfaction, int carsInLine);
 // Answers the car at the speaker: a new customer with a random order joins the queue.
 void takeOrder(float headsetBattery);
 // One random line of the day's menu mix, its name as heard through the headset.
@@ -16,4 +16,4 @@ OrderItem randomOrderItem(float headsetBattery);
 // Each character survives when battery x 1.2 reaches a draw of 1..100, else a blank.
 std::string garbleText(float headsetBattery, const char* text);
 // The latest customer's words stay up for kSpokenOrderFrames frames after the order.
-void countSpokenOrderFrame();
+void CountSpokenOrderFrame();

@@ -18,7 +18,7 @@ void rollOver(GameClock& clock)
     if (clock.minutes >= 60.0f) {
         clock.hours += 1.0f;
         clock.minutes = 0.0f;
-        if (driveThruClosed(clock))
+        if (DriveThruClosed(clock))
             QueueSound(SoundEvent::DriveThruClosed);
     }
     if (clock.hours == 12.0f && clock.am)
@@ -43,9 +43,9 @@ void AdvanceDay()
 {
     DayState& g = day;
     float& headsetBattery = game.headsetBattery;
-    speakerStep(g.registerState, game.customerSatisfaction, g.carsInLine);
+    SpeakerStep(g.registerState, game.customerSatisfaction, g.carsInLine);
 
-    if (!driveThruClosed(g.gameClock)) {
+    if (!DriveThruClosed(g.gameClock)) {
         const bool fiveMinuteDays = (program.gameOptions & Option::FiveMinuteDays) != 0;
         g.gameClock.seconds += fiveMinuteDays ? 1.55f : 2.775f;
         if (headsetBattery > 0.0f) {
@@ -57,7 +57,7 @@ void AdvanceDay()
     }
     rollOver(g.gameClock);
 
-    if (driveThruClosed(g.gameClock) && g.carsInLine == 0) {
+    if (DriveThruClosed(g.gameClock) && g.carsInLine == 0) {
         g.registerState = RegisterState::Empty;  // a car still at the speaker is turned away
         wasteLeftoverJobs();
         finishDayStatistics();

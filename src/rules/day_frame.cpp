@@ -10,7 +10,7 @@ RegisterValues registerValues()
     RegisterValues values;
     if (day.currentReceipt != nullptr)
         values.receipt = *day.currentReceipt;
-    values.closed = driveThruClosed(day.gameClock);
+    values.closed = DriveThruClosed(day.gameClock);
     values.orderPrompt = day.orderPrompt;
     values.dayNumber = day.stats.dayNumber;
     return values;
@@ -22,7 +22,7 @@ KitchenValues kitchenValues()
     int selected = -1;
     for (int b = 0; b < kBagCount; ++b) {
         const Bag& bag = day.bags[b];
-        values.bags[b] = {bag.free, bag.selected, bag.receipt && receiptComplete(*bag.receipt)};
+        values.bags[b] = {bag.free, bag.selected, bag.receipt && ReceiptComplete(*bag.receipt)};
         if (selected < 0 && !bag.free && bag.selected)
             selected = b;
     }
@@ -45,8 +45,8 @@ HandOutValues handOutValues()
         }
         values.anyReceipt = values.anyReceipt || bag.receipt != nullptr;
     }
-    values.bagForServedCar = pickedUpBagForServedCar();
-    values.carWithoutReceipt = carAtWindowWithoutReceipt();
+    values.bagForServedCar = PickedUpBagForServedCar();
+    values.carWithoutReceipt = CarAtWindowWithoutReceipt();
     values.customerQueueEmpty = day.customerQueue.empty();
     const int served = day.customersServed;
     if (served >= 0 && served < static_cast<int>(day.customerQueue.size()))

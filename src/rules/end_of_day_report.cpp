@@ -61,7 +61,7 @@ template <class Stats>
 void soldRows(ReportList& list, const Stats& stats, ItemCategory category, int total, bool ofDay,
               int dayNumber)
 {
-    for (const MenuItemSpec* item : itemsInOrder(category, &MenuItemSpec::reportRank)) {
+    for (const MenuItemSpec* item : ItemsInOrder(category, &MenuItemSpec::reportRank)) {
         if (dayNumber < item->firstDay)
             continue;
         if (total == 0) {
@@ -82,7 +82,7 @@ template <class Stats>
 void wasteRows(ReportList& list, const Stats& stats, int dayNumber)
 {
     for (ItemCategory category : {ItemCategory::Drink, ItemCategory::Burger, ItemCategory::Side})
-        for (const MenuItemSpec* item : itemsInOrder(category, &MenuItemSpec::counter))
+        for (const MenuItemSpec* item : ItemsInOrder(category, &MenuItemSpec::counter))
             if (dayNumber >= item->firstDay)
                 list.detail(item->wasteFormat, wastedCounter(stats, *item));
     list.endDetails();

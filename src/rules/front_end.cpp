@@ -89,7 +89,7 @@ TitleFrame StepTitleMenu(const bool* keys)
         ++menu.introFrameCount;
     const TitleMenuState intro = menu;
     advanceIntro(menu);
-    if (titleMenuReady(menu)) {
+    if (TitleMenuReady(menu)) {
         advancePulse(menu);
         menu.menuOffset = SavedGameExists() ? 0 : 40;
         readMenuKeys(keys);

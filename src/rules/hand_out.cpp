@@ -57,12 +57,12 @@ void waveOnCar()
 
 }  // namespace
 
-float satisfactionPenalty(float serviceTime, float accuracy)
+float SatisfactionPenalty(float serviceTime, float accuracy)
 {
     return timePart(serviceTime) + accuracyPart(accuracy);
 }
 
-void handOutViewStep()
+void HandOutViewStep()
 {
     if (day.framesSinceWrongBag < kRedFlashFrames)
         day.framesSinceWrongBag += 1;
@@ -78,7 +78,7 @@ void HandOutControl(const bool* keys)
         return;
     const int b = pickedUpBag();
     if (b < 0) {
-        if (carAtWindowWithoutReceipt())
+        if (CarAtWindowWithoutReceipt())
             waveOnCar();
         return;
     }
@@ -87,14 +87,14 @@ void HandOutControl(const bool* keys)
         bag.pickedUp = false;
         return;
     }
-    if (pickedUpBagForServedCar()) {
+    if (PickedUpBagForServedCar()) {
         // Kept, it would hold its bag all day and the line could never empty.
         bag.pickedUp = false;
         releaseBag(b);
     } else if (bag.receipt->orderNumber - 1 == g.customersServed) {
         bag.pickedUp = false;
         GradeOrder(b);
-        const bool delighted = satisfactionPenalty(g.stats.lastOrderTime, bag.accuracy) == 0.0f;
+        const bool delighted = SatisfactionPenalty(g.stats.lastOrderTime, bag.accuracy) == 0.0f;
         QueueSound(delighted ? SoundEvent::CustomerDelighted : SoundEvent::CustomerHappy);
         releaseBag(b);
         g.customersServed += 1;
@@ -115,7 +115,7 @@ void GradeOrder(int b)
     Receipt& receipt = *day.bags[b].receipt;
 
     receipt.timeServed = day.gameClock;
-    const float seconds = durationSeconds(elapsedTime(receipt.timeServed, receipt.timeTaken));
+    const float seconds = DurationSeconds(elapsedTime(receipt.timeServed, receipt.timeTaken));
     const float t = seconds / kServiceTimeDivisor;
     d.writeOrderTime(d.orderIndex, t);
     d.lastOrderTime = t;
@@ -135,7 +135,7 @@ void GradeOrder(int b)
         d.fastestOrder = t;
     d.orderIndex += 1;
 
-    game.customerSatisfaction -= satisfactionPenalty(d.lastOrderTime, accuracy);
+    game.customerSatisfaction -= SatisfactionPenalty(d.lastOrderTime, accuracy);
 }
 
 float computeAccuracy(int b)

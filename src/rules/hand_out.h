@@ -5,7 +5,7 @@
 
 // After the window view is drawn: the red flash counts on, and a picked-up bag
 // whose receipt is gone is put back.
-void handOutViewStep();
+void HandOutViewStep();
 
 void HandOutControl(const bool* keys);
 // Records one order handed out from bag b.
@@ -13,4 +13,4 @@ void GradeOrder(int b);
 // Receipt against the customer's order, in percent; stored in the bag.
 float computeAccuracy(int b);
 // What slowness (seconds) and inaccuracy (percent) cost in satisfaction, summed.
-float satisfactionPenalty(float serviceTime, float accuracy);
+float SatisfactionPenalty(float serviceTime, float accuracy);

@@ -23,9 +23,9 @@ namespace {
 void viewStep(InGameView view)
 {
     if (view == InGameView::Register)
-        turnAwayAfterClosing();
+        TurnAwayAfterClosing();
     else if (view == InGameView::Window)
-        handOutViewStep();
+        HandOutViewStep();
 }
 
 ViewValues viewThenStep(InGameView view, int offset)
@@ -46,7 +46,7 @@ void viewKeys(const bool* keys, InGameView view, DayFrame& frame)
     } else {
         HandOutControl(keys);
     }
-    countSpokenOrderFrame();
+    CountSpokenOrderFrame();
     if (view == InGameView::Register)
         RegisterKeys(keys);
 }
@@ -56,17 +56,17 @@ DayFrame runDay(const bool* keys)
 {
     DayFrame frame;
     // 1. The strip: the cooking's display timers, the strip, then the cooking.
-    frame.strip = StripValuesOf(cookingDisplayTimers());
-    cookingSteps();
+    frame.strip = StripValuesOf(CookingDisplayTimers());
+    CookingSteps();
 
     // 2. The current view, its keys and the spoken order; or one slide step.
     const InGameView view = day.inGameView;
-    if (isSlide(view)) {
-        const Slide slide = slideOf(view);
+    if (IsSlide(view)) {
+        const Slide slide = SlideOf(view);
         frame.views[0] = viewThenStep(slide.from, day.slideOffset);
-        frame.views[1] = viewThenStep(slide.to, slideSecondOffset(slide, day.slideOffset));
+        frame.views[1] = viewThenStep(slide.to, SlideSecondOffset(slide, day.slideOffset));
         frame.viewCount = 2;
-        slideStep();
+        SlideStep();
     } else {
         frame.views[0] = viewThenStep(view, day.slideOffset);
         viewKeys(keys, view, frame);
@@ -78,7 +78,7 @@ DayFrame runDay(const bool* keys)
     frame.status = StatusValuesOf();
 
     // 4. The arrows that change view.
-    switchViewKeys(keys);
+    SwitchViewKeys(keys);
     return frame;
 }
 

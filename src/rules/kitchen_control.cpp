@@ -97,7 +97,7 @@ void cookingStep(int slot)
 
 }  // namespace
 
-StripWarnings cookingDisplayTimers()
+StripWarnings CookingDisplayTimers()
 {
     StripWarnings warnings{};
     for (int i = 0; i < kStripSlots; ++i)
@@ -105,7 +105,7 @@ StripWarnings cookingDisplayTimers()
     return warnings;
 }
 
-void cookingSteps()
+void CookingSteps()
 {
     for (int i = 0; i < kStripSlots; ++i)
         cookingStep(i);

@@ -4,7 +4,7 @@
 
 // The cooking in the two passes the strip's drawing goes between: first the
 // display timers of slots 0..4 (warning and finished colours), then the cooking.
-StripWarnings cookingDisplayTimers();
-void cookingSteps();
+StripWarnings CookingDisplayTimers();
+void CookingSteps();
 
 void KitchenControl(const bool* keys);

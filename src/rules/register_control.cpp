@@ -10,9 +10,9 @@
 #include "rules/key_press.h"
 #include "model/stats.h"
 
-void turnAwayAfterClosing()
+void TurnAwayAfterClosing()
 {
-    if (driveThruClosed(day.gameClock))
+    if (DriveThruClosed(day.gameClock))
         day.registerState = RegisterState::Empty;
 }
 

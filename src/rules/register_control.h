@@ -3,7 +3,7 @@
 #include "model/game_state.h"
 
 // After the register view is drawn: from 10 pm no car waits at the speaker.
-void turnAwayAfterClosing();
+void TurnAwayAfterClosing();
 void RegisterControl(const bool* keys);
 void RegisterKeys(const bool* keys);
 // One keyed item: a cook job, and a receipt line while an order is open.

@@ -30,7 +30,7 @@ constexpr ItemCategory kSavedCategories[] = {ItemCategory::Burger, ItemCategory:
 class SavedGameWriter {
 public:
     void value(int32_t v) { separate(); text_ += std::to_string(v); }
-    void value(float v) { separate(); text_ += savedFloatText(v); }
+    void value(float v) { separate(); text_ += SavedFloatText(v); }
     void endLine()
     {
         text_ += '\n';
@@ -59,7 +59,7 @@ std::string savedGameText(float headsetBattery, float customerSatisfaction)
     w.endLine();
     // Lines 2-4 hold the lifetime sales in alphabetical order of the item names.
     for (ItemCategory category : kSavedCategories) {
-        for (const MenuItemSpec* item : itemsInOrder(category, &MenuItemSpec::savedRank))
+        for (const MenuItemSpec* item : ItemsInOrder(category, &MenuItemSpec::savedRank))
             w.value(soldCounter(total, *item));
         w.endLine();
     }
@@ -235,7 +235,7 @@ private:
 
 void (*savedGameStepHook)(int step) = nullptr;
 
-std::string savedFloatText(float value)
+std::string SavedFloatText(float value)
 {
     char text[64];
     auto general = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
@@ -262,7 +262,7 @@ void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver)
 
     load.integer(day.stats.dayNumber, 1, kMaxDayNumber);
     for (ItemCategory category : kSavedCategories)
-        for (const MenuItemSpec* item : itemsInOrder(category, &MenuItemSpec::savedRank))
+        for (const MenuItemSpec* item : ItemsInOrder(category, &MenuItemSpec::savedRank))
             load.count(soldCounter(total, *item));
     load.finite(total.fastestOrder);
     load.finite(total.bestDayRevenue);

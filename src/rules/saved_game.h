@@ -19,4 +19,4 @@ bool SavedGameExists();
 
 // A float as the file holds it: the six-digit general form when that reads back
 // to the same float, otherwise the shortest text that does.
-std::string savedFloatText(float value);
+std::string SavedFloatText(float value);

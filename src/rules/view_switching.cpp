@@ -35,7 +35,7 @@ InGameView nextView(InGameView v, int by)
 // the slide back when it points to where the slide started, else forward again.
 void arrow(const InGameView (&startSlide)[3], bool pointsBack)
 {
-    if (!isSlide(day.inGameView)) {
+    if (!IsSlide(day.inGameView)) {
         day.inGameView = startSlide[viewNumber(day.inGameView)];
         day.slideReverse = false;
     } else {
@@ -45,19 +45,19 @@ void arrow(const InGameView (&startSlide)[3], bool pointsBack)
 
 }  // namespace
 
-Slide slideOf(InGameView slideView)
+Slide SlideOf(InGameView slideView)
 {
     return kSlides[viewNumber(slideView) - viewNumber(V::RegisterToKitchen)];
 }
 
-int slideSecondOffset(const Slide& slide, int offset)
+int SlideSecondOffset(const Slide& slide, int offset)
 {
     return offset - slide.side * kViewWidth;
 }
 
-void slideStep()
+void SlideStep()
 {
-    const Slide slide = slideOf(day.inGameView);
+    const Slide slide = SlideOf(day.inGameView);
     const int x = day.slideOffset;
     const int step = slide.side * kSlideStep;
     if (!day.slideReverse) {
@@ -80,12 +80,12 @@ void slideStep()
     }
 }
 
-void switchViewKeys(const bool* keys)
+void SwitchViewKeys(const bool* keys)
 {
     const bool left = KeyPressedOnce(keys, Key::Left, Latch::Left);
     const bool right = KeyPressedOnce(keys, Key::Right, Latch::Right);
     if ((program.gameOptions & Option::SmoothTransitions) == 0) {
-        if (isSlide(day.inGameView))
+        if (IsSlide(day.inGameView))
             return;
         if (left) day.inGameView = nextView(day.inGameView, 2);
         if (right) day.inGameView = nextView(day.inGameView, 1);

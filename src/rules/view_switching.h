@@ -9,10 +9,10 @@ struct Slide {
     InGameView from, to;
     int side;
 };
-Slide slideOf(InGameView slideView);
+Slide SlideOf(InGameView slideView);
 // Where the view the slide goes to is drawn while the first is at offset.
-int slideSecondOffset(const Slide& slide, int offset);
+int SlideSecondOffset(const Slide& slide, int offset);
 // After both views are drawn: the offset moves on, or the slide ends.
-void slideStep();
+void SlideStep();
 // Left and Right, each once per press.
-void switchViewKeys(const bool* keys);
+void SwitchViewKeys(const bool* keys);

@@ -9,7 +9,7 @@ namespace {
 
 const char* categoryColour(int item)
 {
-    switch (itemCategory(item)) {
+    switch (ItemCategoryOf(item)) {
     case ItemCategory::Burger: return "Red";
     case ItemCategory::Side: return "Green";
     case ItemCategory::Drink: return "Blue";
@@ -20,7 +20,7 @@ const char* categoryColour(int item)
 // White turning to the category's colour as the job cooks.
 void setCookingColour(int item, float f)
 {
-    switch (itemCategory(item)) {
+    switch (ItemCategoryOf(item)) {
     case ItemCategory::Burger: SetColour(1.0f, 1.0f - f, 1.0f - f); break;
     case ItemCategory::Side: SetColour(1.0f - f, 1.0f, 1.0f - f); break;
     case ItemCategory::Drink: SetColour(1.0f - f, 1.0f - f, 1.0f); break;

@@ -89,7 +89,7 @@ void drawEntries(const TitleMenuState& menu)
 void DrawTitleMenu(const TitleFrame& frame)
 {
     drawIntro(frame.intro);
-    if (titleMenuReady(frame.menu)) {
+    if (TitleMenuReady(frame.menu)) {
         drawBackdrop();
         drawEntries(frame.menu);
     }

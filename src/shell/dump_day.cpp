@@ -6,7 +6,7 @@
 void DumpDay(nlohmann::json& state)
 {
     // Whether Enter at the window would wave on the car there (it has no receipt anywhere).
-    state["carWithoutReceipt"] = carAtWindowWithoutReceipt();
+    state["carWithoutReceipt"] = CarAtWindowWithoutReceipt();
     // Whether Enter at the window would throw away the picked-up bag (its car was served).
-    state["bagForServedCar"] = pickedUpBagForServedCar();
+    state["bagForServedCar"] = PickedUpBagForServedCar();
 }

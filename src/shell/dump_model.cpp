@@ -60,7 +60,7 @@ json Slots()
 {
     json slots = json::array();
     for (int s = 0; s < kBagCount + kWaitingSlotCount; ++s) {
-        const Bag& bag = slotAt(s);
+        const Bag& bag = SlotAt(s);
         slots.push_back({{"free", bag.free},
                          {"selected", bag.selected},
                          {"pickedUp", bag.pickedUp},
@@ -75,7 +75,7 @@ json CurrentReceiptSlot()
 {
     if (day.currentReceipt != nullptr)
         for (int s = 0; s < kBagCount + kWaitingSlotCount; ++s)
-            if (slotAt(s).receipt.get() == day.currentReceipt)
+            if (SlotAt(s).receipt.get() == day.currentReceipt)
                 return s;
     return nullptr;
 }

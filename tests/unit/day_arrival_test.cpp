@@ -42,7 +42,7 @@ TEST_F(Arrival, ACarComesOnlyWhenTheDrawIsWithinTheFactorAndTheLineIsOpen)
     auto tryArrival = [&](int draw, int carsInLine) {
         rngState = StateBeforeDraw(1500, draw);
         RegisterState registerState = RegisterState::Empty;
-        speakerStep(registerState, satisfaction, carsInLine);
+        SpeakerStep(registerState, satisfaction, carsInLine);
         return static_cast<int>(registerState);
     };
     EXPECT_EQ(tryArrival(9, 0), 1);
@@ -56,7 +56,7 @@ TEST_F(Arrival, ACarComesOnlyWhenTheDrawIsWithinTheFactorAndTheLineIsOpen)
     EXPECT_EQ(tryArrival(1, 0), 0);  // closed at 10 pm, yet the draw is made
     const uint32_t afterDraw = rngState;
     rngState = StateBeforeDraw(1500, 1);
-    randomOutput();
+    RandomOutput();
     EXPECT_EQ(afterDraw, rngState);
     day.gameClock.am = true;
     EXPECT_EQ(tryArrival(1, 0), 1);  // 10 am
@@ -66,13 +66,13 @@ TEST_F(Arrival, AWaitingCarDrainsSatisfactionDownToZeroWithoutADraw)
 {
     float satisfaction = 1.0f;
     RegisterState registerState = RegisterState::CarWaiting;
-    speakerStep(registerState, satisfaction, 0);
+    SpeakerStep(registerState, satisfaction, 0);
     EXPECT_EQ(satisfaction, 1.0f - 0.002f);
     registerState = RegisterState::OnHold;
-    speakerStep(registerState, satisfaction, 0);
+    SpeakerStep(registerState, satisfaction, 0);
     EXPECT_EQ(satisfaction, 1.0f - 0.002f - 0.001f);
     satisfaction = -5.0f;  // after a wrong hand-out
-    speakerStep(registerState, satisfaction, 0);
+    SpeakerStep(registerState, satisfaction, 0);
     EXPECT_EQ(satisfaction, 0.0f);
     EXPECT_EQ(rngState, 1u);
 }

@@ -92,12 +92,12 @@ TEST_F(Grading, ServiceTimeRecordsAndPenalty)
 
 TEST_F(Grading, PenaltyTiersAddTheTwoParts)
 {
-    EXPECT_EQ(satisfactionPenalty(15.0f, 95.0f), 0.0f);
-    EXPECT_EQ(satisfactionPenalty(15.01f, 94.99f), 0.1f + 0.1f);
-    EXPECT_EQ(satisfactionPenalty(20.0f, 90.0f), 0.1f + 0.1f);
-    EXPECT_EQ(satisfactionPenalty(25.0f, 85.0f), 0.15f + 0.15f);
-    EXPECT_EQ(satisfactionPenalty(30.0f, 80.0f), 0.2f + 0.2f);
-    EXPECT_EQ(satisfactionPenalty(35.0f, 75.0f), 0.3f + 0.3f);
-    EXPECT_EQ(satisfactionPenalty(50.0f, 50.0f), 0.4f + 0.4f);
-    EXPECT_EQ(satisfactionPenalty(50.5f, 49.9f), 0.5f + 0.5f);
+    EXPECT_EQ(SatisfactionPenalty(15.0f, 95.0f), 0.0f);
+    EXPECT_EQ(SatisfactionPenalty(15.01f, 94.99f), 0.1f + 0.1f);
+    EXPECT_EQ(SatisfactionPenalty(20.0f, 90.0f), 0.1f + 0.1f);
+    EXPECT_EQ(SatisfactionPenalty(25.0f, 85.0f), 0.15f + 0.15f);
+    EXPECT_EQ(SatisfactionPenalty(30.0f, 80.0f), 0.2f + 0.2f);
+    EXPECT_EQ(SatisfactionPenalty(35.0f, 75.0f), 0.3f + 0.3f);
+    EXPECT_EQ(SatisfactionPenalty(50.0f, 50.0f), 0.4f + 0.4f);
+    EXPECT_EQ(SatisfactionPenalty(50.5f, 49.9f), 0.5f + 0.5f);
 }

@@ -20,8 +20,8 @@ protected:
     bool keys[256] = {};
     static void Cook()
     {
-        cookingDisplayTimers();
-        cookingSteps();
+        CookingDisplayTimers();
+        CookingSteps();
     }
     void Frame()
     {

@@ -101,7 +101,7 @@ private:
             press({kEnter});
             return;
         }
-        if (carAtWindowWithoutReceipt() && day.carsInLine > 0) {
+        if (CarAtWindowWithoutReceipt() && day.carsInLine > 0) {
             if (goTo(2))
                 press({kEnter});
             return;
@@ -142,7 +142,7 @@ private:
     static int missingItem()
     {
         for (int slot = 0; slot < kBagCount + kWaitingSlotCount && day.kitchenQueueCount == 0; ++slot) {
-            const Bag& bag = slotAt(slot);
+            const Bag& bag = SlotAt(slot);
             if (bag.receipt && bag.receipt->orderNumber - 1 == day.customersServed)
                 for (int i = 0; i < bag.receipt->count; ++i)
                     if (!bag.receipt->lines[i].bagged)
@@ -197,7 +197,7 @@ void CheckRules(int frame)
     ASSERT_LE(day.carsInLine, 5);
     bool currentHeld = day.currentReceipt == nullptr;
     for (int slot = 0; slot < kBagCount + kWaitingSlotCount; ++slot) {
-        const Bag& bag = slotAt(slot);
+        const Bag& bag = SlotAt(slot);
         ASSERT_EQ(bag.free, bag.receipt == nullptr) << "slot " << slot;
         if (!bag.receipt)
             continue;

@@ -80,7 +80,7 @@ void ExpectMatchesModel(const Model& model, int step)
 {
     SCOPED_TRACE("step " + std::to_string(step));
     for (int s = 0; s < 5; ++s) {
-        const Bag& bag = slotAt(s);
+        const Bag& bag = SlotAt(s);
         // A slot is free exactly when it holds no receipt.
         ASSERT_EQ(bag.free, bag.receipt == nullptr) << "slot " << s;
         ASSERT_EQ(bag.receipt != nullptr, model.slots[s].has_value()) << "slot " << s;
@@ -103,9 +103,9 @@ void ExpectMatchesModel(const Model& model, int step)
         for (int i = 0; i < bag.count; ++i)
             ASSERT_EQ(std::string(bag.order[i].name), m.order[i]);
         for (int other = 0; other < s; ++other)
-            ASSERT_NE(slotAt(other).receipt.get(), bag.receipt.get());
+            ASSERT_NE(SlotAt(other).receipt.get(), bag.receipt.get());
     }
-    ASSERT_EQ(day.currentReceipt, model.current ? slotAt(*model.current).receipt.get() : nullptr);
+    ASSERT_EQ(day.currentReceipt, model.current ? SlotAt(*model.current).receipt.get() : nullptr);
 }
 
 // A slot holding a receipt, or -1.
@@ -113,7 +113,7 @@ int PickHeldSlot(std::mt19937& random)
 {
     std::vector<int> held;
     for (int s = 0; s < 5; ++s)
-        if (slotAt(s).receipt)
+        if (SlotAt(s).receipt)
             held.push_back(s);
     if (held.empty())
         return -1;
@@ -156,18 +156,18 @@ void RunSequence(unsigned seed, int steps)
                 deleteReceipt(day.currentReceipt);
             } else if (int s = PickHeldSlot(random); s >= 0) {
                 model.destroy(s);
-                deleteReceipt(slotAt(s).receipt.get());
+                deleteReceipt(SlotAt(s).receipt.get());
             }
         } else if (op < 80) {  // Backspace
             if (int s = PickHeldSlot(random); s >= 0) {
                 if (!model.slots[s]->lines.empty())
                     model.slots[s]->lines.pop_back();
-                removeLastLine(*slotAt(s).receipt);
+                removeLastLine(*SlotAt(s).receipt);
             }
         } else if (op < 98) {  // a finished item dropped into a bag
             if (int s = PickHeldSlot(random); s >= 0) {
                 std::string name = makeOrderItem(1 + chance(15)).name;
-                bool bagged = bagItemOnReceipt(*slotAt(s).receipt, name.c_str());
+                bool bagged = bagItemOnReceipt(*SlotAt(s).receipt, name.c_str());
                 model.bag(s, name, bagged);
             }
         } else {  // a new day: no slot and no customer left
@@ -204,7 +204,7 @@ TEST_F(Orders, ADestroyedReceiptStopsBeingTheCurrentOne)
     AddCustomer({1});
     const Receipt& r = KeyReceipt({1});
     ASSERT_EQ(r.slot, 0);
-    day.currentReceipt = slotAt(0).receipt.get();
+    day.currentReceipt = SlotAt(0).receipt.get();
     releaseBag(0);
     EXPECT_EQ(day.currentReceipt, nullptr);
     addToReceipt(makeOrderItem(6));

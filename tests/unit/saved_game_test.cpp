@@ -50,7 +50,7 @@ TEST_F(SavedGame, EveryFloatComesBackExactly)
     std::uniform_real_distribution<float> money(0.0f, 100000.0f);
     for (int i = 0; i < 20000; ++i) {
         const float value = std::round(money(random) * 100.0f) / 100.0f;
-        const std::string text = savedFloatText(value);
+        const std::string text = SavedFloatText(value);
         EXPECT_EQ(std::strtof(text.c_str(), nullptr), value) << text;
         char general[32];
         std::snprintf(general, sizeof general, "%g", value);

@@ -216,7 +216,7 @@ Samples carWavedOn()
     return Normalised(s, normal);
 }
 
-Samples driveThruClosed()
+Samples DriveThruClosed()
 {
     // Three strokes of the closing bell.
     Samples s;
@@ -281,7 +281,7 @@ Samples DaySound(SoundEvent event)
     case SoundEvent::CustomerDelighted: return customerDelighted();
     case SoundEvent::WrongBag: return wrongBag();
     case SoundEvent::CarWavedOn: return carWavedOn();
-    case SoundEvent::DriveThruClosed: return driveThruClosed();
+    case SoundEvent::DriveThruClosed: return DriveThruClosed();
     case SoundEvent::DayOver: return dayOver();
     default: return {};
     }
