@@ -1,10 +1,10 @@
 // Between days: the satisfaction bonus's strict thresholds, and buying in the shop
 // with exactly the price, too little, or at the highest level.
+#include "model/key_codes.h"
 #include "support/day_state.h"
 
 namespace {
 
-constexpr int kEnter = 13;
 
 class BetweenDaysFlow : public FreshGame {
 protected:
@@ -24,7 +24,7 @@ protected:
     }
     void inShop(int cursor, float funds)
     {
-        game.betweenDaysStage = BetweenDaysStage{2};
+        game.betweenDaysStage = BetweenDaysStage::Shop;
         game.upgradeLevels.shopCursor = cursor;
         game.totals.funds = funds;
     }
@@ -78,7 +78,7 @@ TEST_F(BetweenDaysFlow, BuyingAtExactlyThePriceButNotPastTheHighestLevel)
         int* level[] = {nullptr, &l.drinks, &l.burgers, &l.sides, nullptr, &l.advertisement};
         *level[p.cursor] = p.levelBefore;
         inShop(p.cursor, p.funds);
-        press(kEnter);
+        press(Key::Enter);
         EXPECT_EQ(*level[p.cursor], p.levelAfter) << p.cursor << " " << p.funds;
         EXPECT_EQ(game.totals.funds, p.fundsAfter) << p.cursor << " " << p.funds;
     }

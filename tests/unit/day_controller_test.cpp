@@ -2,11 +2,11 @@
 // each key uses up.
 #include "model/screen.h"
 #include "rules/in_game_controller.h"
+#include "model/key_codes.h"
 #include "support/day_state.h"
 
 namespace {
 
-constexpr int kEnter = 13, kShift = 16, kDelete = 46;
 
 class Controller : public FreshGame {
 protected:
@@ -49,15 +49,15 @@ TEST_F(Controller, TheFirstFrameStartsTheDayWithFullSatisfactionOrHalf)
 
 TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
 {
-    keys[kEnter] = keys[kDelete] = true;
+    keys[Key::Enter] = keys[Key::Delete] = true;
     Frame(5);  // nobody at the speaker, no receipt: nothing is used up
     EXPECT_EQ(day.orderCounter, 0);
-    day.registerState = RegisterState{1};
+    day.registerState = RegisterState::CarWaiting;
     Frame();
     EXPECT_EQ(day.orderCounter, 1);
     EXPECT_TRUE(day.orderOpen);
     EXPECT_EQ(day.carsInLine, 1);
-    day.registerState = RegisterState{1};  // the next car: the held Enter has acted already
+    day.registerState = RegisterState::CarWaiting;  // the next car: the held Enter has acted already
     day.framesSinceOrder = 0;
     Frame();
     EXPECT_EQ(day.orderCounter, 1);
@@ -71,7 +71,7 @@ TEST_F(Controller, ConditionalRegisterKeysActOnceTheConditionComesTrueWhileHeld)
     EXPECT_TRUE(day.orderOpen);
     EXPECT_EQ(day.kitchenQueueCount, 1);
 
-    keys[kShift] = true;  // the held Enter leaves the car waiting: Shift holds it
+    keys[Key::Shift] = true;  // the held Enter leaves the car waiting: Shift holds it
     Frame();
     EXPECT_EQ(static_cast<int>(day.registerState), 2);
     EXPECT_TRUE(day.stats.customerPutOnHold);

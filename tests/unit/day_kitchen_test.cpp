@@ -2,11 +2,11 @@
 // waste and pick up.
 #include "rules/kitchen_control.h"
 #include "rules/register_control.h"
+#include "model/key_codes.h"
 #include "support/day_state.h"
 
 namespace {
 
-constexpr int kSpace = 32, kEnter = 13;
 constexpr int kFries = 6, kCoke = 10, kHamburger = 3, kMegaburger = 1;
 
 class Kitchen : public FreshGame {
@@ -72,7 +72,7 @@ TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)
     keys['1'] = false;
     EXPECT_TRUE(day.bags[0].selected);
 
-    keys[kSpace] = true;
+    keys[Key::Space] = true;
     Frame();
     EXPECT_TRUE(day.kitchenQueue[0].warning);
     EXPECT_EQ(day.kitchenQueue[0].warningTimer, 0);  // set again on every held frame
@@ -83,13 +83,13 @@ TEST_F(Kitchen, HeldSpaceWarnsWhileCookingAndBagsTheMomentTheJobIsDone)
     Frame();  // still held: one press, one item
     EXPECT_EQ(day.kitchenQueueCount, 2);
 
-    keys[kSpace] = false;
+    keys[Key::Space] = false;
     Frame();
     for (int i = 0; i < 2; ++i) {
         CookFront();
-        keys[kSpace] = true;
+        keys[Key::Space] = true;
         Frame();
-        keys[kSpace] = false;
+        keys[Key::Space] = false;
         Frame();
     }
     EXPECT_EQ(day.kitchenQueueCount, 0);
@@ -103,17 +103,17 @@ TEST_F(Kitchen, WithoutABagTheItemIsWastedAndAnEmptySelectedBagThrowsItAway)
     queueCookJob(kFries);
     queueCookJob(kCoke);
     CookFront();
-    keys[kSpace] = true;
+    keys[Key::Space] = true;
     Frame();
     EXPECT_EQ(day.stats.itemsWasted, 1);
     EXPECT_EQ(day.stats.sidesWasted[Side::Fries], 1);
 
-    keys[kSpace] = false;
-    keys[99] = true;  // keypad 3
+    keys[Key::Space] = false;
+    keys[Key::Keypad0 + 3] = true;
     Frame();
-    keys[99] = false;
+    keys[Key::Keypad0 + 3] = false;
     CookFront();
-    keys[kSpace] = true;
+    keys[Key::Space] = true;
     Frame();
     EXPECT_EQ(day.kitchenQueueCount, 0);
     EXPECT_EQ(day.stats.itemsWasted, 1);
@@ -125,9 +125,9 @@ TEST_F(Kitchen, EnterPicksUpOnlyASelectedCompleteBag)
 {
     AddCustomer({kFries});
     KeyReceipt({kFries});
-    day.inGameView = InGameView{1};
+    day.inGameView = InGameView::Kitchen;
     day.bags[2].pickedUp = true;
-    keys['1'] = keys[kEnter] = true;
+    keys['1'] = keys[Key::Enter] = true;
     Frame();
     EXPECT_FALSE(day.bags[0].pickedUp);
     EXPECT_FALSE(day.bags[2].pickedUp);  // Enter clears every earlier mark

@@ -7,6 +7,7 @@
 #include "model/screen.h"
 #include "rules/hand_out.h"
 #include "rules/in_game_controller.h"
+#include "model/key_codes.h"
 #include "support/day_state.h"
 
 #include <cmath>
@@ -19,7 +20,6 @@
 
 namespace {
 
-constexpr int kEnter = 13, kSpace = 32, kEnd = 35, kLeft = 37, kRight = 39;
 
 struct Tally {
     int days = 0, served = 0, wrongCars = 0, wavedOn = 0;
@@ -62,7 +62,7 @@ private:
         const int v = static_cast<int>(day.inGameView);
         if (v == view)
             return true;
-        press({(view == (v + 1) % 3) ? kRight : kLeft});
+        press({(view == (v + 1) % 3) ? Key::Right : Key::Left});
         return false;
     }
     static int keyOf(const char* name)
@@ -77,7 +77,7 @@ private:
     {
         const GameState& g = game;
         if (chance(4)) {  // a random key now and then
-            static const int noise[] = {kLeft, kRight, kEnter, 16, kEnd, 46, 8, kSpace, '1', '2', '3', 'M', 'K', 'F', 'H'};
+            static const int noise[] = {Key::Left, Key::Right, Key::Enter, Key::Shift, Key::End, Key::Delete, Key::Backspace, Key::Space, '1', '2', '3', 'M', 'K', 'F', 'H'};
             press({noise[random_() % std::size(noise)]});
             return;
         }
@@ -86,7 +86,7 @@ private:
                 press({'6'});
                 press({'X'});
             } else {
-                press({kEnter});
+                press({Key::Enter});
             }
             return;
         }
@@ -94,16 +94,16 @@ private:
             if (!goTo(0))
                 return;
             if (static_cast<int>(day.registerState) == 1 && chance(5)) {
-                press({16});  // hold the car for a while
+                press({Key::Shift});  // hold the car for a while
                 wait(50);
                 return;
             }
-            press({kEnter});
+            press({Key::Enter});
             return;
         }
         if (CarAtWindowWithoutReceipt() && day.carsInLine > 0) {
             if (goTo(2))
-                press({kEnter});
+                press({Key::Enter});
             return;
         }
         for (int b = 0; b < kBagCount; ++b) {
@@ -113,8 +113,8 @@ private:
                 if (!goTo(1))
                     return;
                 press({'1' + b});
-                press({kEnter});  // picked up: straight to the window
-                press({kEnter});
+                press({Key::Enter});  // picked up: straight to the window
+                press({Key::Enter});
                 return;
             }
         }
@@ -127,7 +127,7 @@ private:
             if (!goTo(1))
                 return;
             press({'1' + bagFor(day.kitchenQueue[0].name.c_str())});
-            press({kSpace});
+            press({Key::Space});
             return;
         }
         if (static_cast<int>(day.inGameView) != 0 && chance(20)) {
@@ -176,11 +176,11 @@ private:
         for (int i = 0; i < c.count; ++i)
             if (!chance(5))  // else forgotten
                 keyed.insert(keyed.end(), {{chance(5) ? 'P' : keyOf(c.order[i].name)}, {}});
-        for (int key : {8, 46})  // Backspace, Delete (a stuck car later)
+        for (int key : {Key::Backspace, Key::Delete})  // a stuck car later
             if (chance(4))
                 keyed.insert(keyed.end(), {{key}, {}});
         if (chance(92))
-            keyed.insert(keyed.end(), {{kEnd}, {}});
+            keyed.insert(keyed.end(), {{Key::End}, {}});
         plan_.insert(plan_.begin(), keyed.begin(), keyed.end());
     }
 };

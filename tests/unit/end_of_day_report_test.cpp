@@ -16,7 +16,7 @@ protected:
     {
         Reset();
         game.dayOver = true;
-        game.betweenDaysStage = BetweenDaysStage{1};
+        game.betweenDaysStage = BetweenDaysStage::Report;
         // An ordinary day that earns no award.
         day.stats.customerPutOnHold = true;
         day.stats.averageAccuracy = 50.0f;
