@@ -15,9 +15,9 @@ namespace {
 PictureSet pictureSet;               // program lifetime, from InitRenderer
 std::vector<uint32_t> textureTable;  // by picture number; 0 = none
 
-bool loadTextures(int folderChoice, std::vector<std::string>& failures)
+bool loadTextures(int folderChoice, std::vector<PictureFailure>& failures)
 {
-    std::string failure;
+    PictureFailure failure;
     const std::string folder = PictureFolder(folderChoice);
     if (folder.empty())
         return false;
@@ -29,8 +29,7 @@ bool loadTextures(int folderChoice, std::vector<std::string>& failures)
         std::string path = folder + pictureSet.entries[i].file;
         std::unique_ptr<ImageRecord> image = LoadBitmapFile(path.c_str(), failure);
         if (!image) {
-            if (!failure.empty())
-                failures.push_back(failure);
+            failures.push_back(failure);
             continue;
         }
         status = true;
@@ -78,7 +77,7 @@ uint32_t StarTexture()
     return TextureOf(pictureSet.star);
 }
 
-bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<std::string>& failures)
+bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<PictureFailure>& failures)
 {
     pictureSet = pictures;
     if (!loadTextures(folderChoice, failures))

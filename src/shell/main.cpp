@@ -24,10 +24,17 @@ int main(int argc, char** argv)
 {
     SessionOptions options;
     Session session;
-    if (!ParseSessionOptions(argc, argv, options) || !session.Start(options))
+    const CommandLine commandLine = ParseSessionOptions(argc, argv, options);
+    if (commandLine != CommandLine::Run)
+        return ExitStatus(commandLine);
+    if (!session.Start(options))
         return 2;
     if (!StartUp(StartMode::Window))
         return 1;
+    if (!session.StartRecording()) {
+        DestroyGameWindow();
+        return 1;
+    }
     presentFrame = SwapGameWindow;
     InitSound(options.mute);
     InitFrameTimer();
@@ -41,7 +48,9 @@ int main(int argc, char** argv)
         const bool drew = FramePass();
         PlayQueuedSounds();
         SetAmbience(dayViewsShowing());
-        if (drew)
+        // A pass with Escape held draws nothing but still takes a frame's time, so
+        // holding the key does not spin a core; recordings count passes, not time.
+        if (drew || (shell.windowActive && keys[Key::Escape]))
             WaitUntil(start + 2 * frameDelayTable[frameDelayIndex]);
         else if (!shell.windowActive && !session.Playing())
             WaitForEvent(50);  // minimised: nothing to draw, so don't spin

@@ -3,7 +3,8 @@
 
 // Opens the window (resizable, full drawable size on high-density displays) with
 // an OpenGL compatibility context and sets up the renderer (StartRenderer). On
-// failure everything made is released, the message box is shown and false comes back.
+// failure everything made is released, the message box is shown and false comes back;
+// without a display (and no headless driver asked for) it says so on standard error.
 bool CreateGameWindow(const char* title, int width, int height, int bits);
 void DestroyGameWindow();
 // Headless runs: SDL's offscreen video driver and no message box windows.

@@ -16,6 +16,8 @@
 #include <GL/glu.h>
 #include <SDL.h>
 #include <chrono>
+#include <cstdlib>
+#include <string>
 #include <thread>
 
 namespace {
@@ -57,10 +59,51 @@ void toggleFullScreen()
     SDL_SetWindowFullscreen(resources.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
-void failCreation(const char* message)
+// SDL's reason goes to the terminal beside the box; a renderer that found no pictures has said why itself.
+void failCreation(const char* message, bool sdlFailed = true)
 {
+    if (sdlFailed)
+        SayOnStderr(std::string("cannot open the window: ") + SDL_GetError());
     DestroyGameWindow();
     ShowMessageBox(message, "ERROR", MessageIcon::Exclamation);
+}
+
+// SDL falls back on its offscreen driver when no window system answers, and the
+// game would then run unseen: a window is only opened on a display, unless the run
+// asked for a driver itself (SDL_VIDEODRIVER, or UseOffscreenWindow for a headless run).
+bool driverAsked()
+{
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return asked != nullptr && asked[0] != '\0';
+}
+
+// "DISPLAY=:0 or WAYLAND_DISPLAY=wayland-0": the displays named; "" for none.
+std::string displaysNamed()
+{
+    std::string named;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value != nullptr && value[0] != '\0')
+            named += std::string(named.empty() ? "" : " or ") + name + "=" + value;
+    return named;
+}
+
+// Before SDL starts: a display is named, or a driver asked for.
+bool displayNamed()
+{
+    if (driverAsked() || !displaysNamed().empty())
+        return true;
+    SayOnStderr("no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return false;
+}
+
+// Once SDL has started: the display named answered.
+bool displayReached()
+{
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if ((driver != "offscreen" && driver != "dummy") || driverAsked())
+        return true;
+    SayOnStderr("no display to open the window on: cannot reach " + displaysNamed());
+    return false;
 }
 
 }  // namespace
@@ -73,11 +116,18 @@ void UseOffscreenWindow()
 
 bool CreateGameWindow(const char* title, int width, int height, int bits)
 {
+    if (!displayNamed())
+        return false;
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        SayOnStderr(std::string("cannot start the video: ") + SDL_GetError());
         ShowMessageBox("Failed To Register The Window Class.", "ERROR", MessageIcon::Exclamation);
         return false;
     }
     resources.videoStarted = true;
+    if (!displayReached()) {
+        DestroyGameWindow();
+        return false;
+    }
 
     // A compatibility context: the game draws with the fixed-function pipeline.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -112,7 +162,7 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
 
     resizeToDrawable();
     if (!StartRenderer()) {
-        failCreation("Initialization Failed.");
+        failCreation("Initialization Failed.", false);
         return false;
     }
     return true;

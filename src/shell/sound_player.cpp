@@ -3,13 +3,15 @@
 
 #include "model/sound_events.h"
 #include "render/picture_folders.h"
+#include "shell/message_box.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <array>
-#include <cstdio>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,35 +45,44 @@ std::string soundFolder()
     return "../Sounds/";
 }
 
+// Each sound that cannot be read stays silent and is named with its own reason;
+// a folder with none of them is named once.
 void loadSounds()
 {
     const std::string folder = soundFolder();
+    std::vector<std::string> failures;
     int missing = 0;
-    std::string firstMissing;
     auto load = [&](const char* name) {
-        Mix_Chunk* chunk = Mix_LoadWAV((folder + name + ".wav").c_str());
-        if (chunk == nullptr && missing++ == 0)
-            firstMissing = folder + name + ".wav";
+        const std::string path = folder + name + ".wav";
+        Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+        if (chunk == nullptr) {
+            std::error_code error;
+            const bool there = std::filesystem::exists(path, error);
+            missing += there ? 0 : 1;
+            failures.push_back(path + ": " + (there ? Mix_GetError() : "missing") + "; it stays silent");
+        }
         return chunk;
     };
     for (size_t i = 0; i < soundTable.size(); ++i)
         player.chunks[i] = load(soundTable[i].name);
     player.ambience = load(ambienceName);
-    if (missing > 0)
-        std::fprintf(stderr, "quorvel: %d sounds could not be read (%s: %s); they stay silent\n", missing,
-                     firstMissing.c_str(), Mix_GetError());
+    if (missing == static_cast<int>(soundTable.size()) + 1) {
+        SayOnStderr(folder + ": no sounds there; the game plays silently");
+        return;
+    }
+    for (const std::string& failure : failures)
+        SayOnStderr(failure);
 }
 
 void openDevice()
 {
     player.opened = true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "quorvel: no audio device, playing without sound (%s)\n", SDL_GetError());
+        SayOnStderr(std::string("no audio device, playing without sound (") + SDL_GetError() + ")");
         return;
     }
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-        std::fprintf(stderr, "quorvel: the sound mixer cannot open, playing without sound (%s)\n",
-                     Mix_GetError());
+        SayOnStderr(std::string("the sound mixer cannot open, playing without sound (") + Mix_GetError() + ")");
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
