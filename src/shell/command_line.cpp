@@ -50,15 +50,17 @@ CommandLine misused(const std::string& line, std::span<const OptionSpec> table, 
     return CommandLine::Misused;
 }
 
-// The getopt_long message for the option that was refused.
-std::string refusal(int result, char** argv, std::span<const OptionSpec> table)
+// The getopt_long message for the option that was refused; optopt holds the
+// option's number when it was a known one.
+std::string refusal(int result, char** argv, const std::vector<option>& longOptions,
+                    std::span<const OptionSpec> table)
 {
     const char* word = argv[optind - 1];
-    if (optopt > 0 && static_cast<size_t>(optopt) <= table.size()) {
-        const OptionSpec& option = table[optopt - 1];
+    if (optopt > 0 && static_cast<size_t>(optopt) < longOptions.size()) {
+        const std::string name = std::string("--") + longOptions[optopt - 1].name;
         if (result == ':')
-            return std::string("option '") + option.name + "' needs a " + option.argument;
-        return std::string("option '") + option.name + "' takes no argument";
+            return "option '" + name + "' needs a " + table[optopt - 1].argument;
+        return "option '" + name + "' takes no argument";
     }
     if (optopt > 0 && word[0] == '-' && word[1] != '-')
         return std::string("unknown option '-") + static_cast<char>(optopt) + "'";
@@ -110,7 +112,7 @@ CommandLine ReadCommandLine(int argc, char** argv, std::span<const OptionSpec> t
             return CommandLine::Done;
         }
         if (result == '?' || result == ':')
-            return misused(refusal(result, argv, table), table, syntax);
+            return misused(refusal(result, argv, longOptions, table), table, syntax);
         const OptionSpec& option = table[result - 1];
         if (option.argument != nullptr && optarg[0] == '\0')
             return misused(std::string("option '") + option.name + "' needs a " + option.argument, table, syntax);
