@@ -1,0 +1,72 @@
+// The browser build played in headless Chromium: the same game as the native one, frame
+// for frame; the saved game kept across a reload; and the page's bad cases.
+'use strict';
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const { after, before, test } = require('node:test');
+const h = require('./harness');
+
+const shots = process.env.QUORVEL_SHOTS || path.join(__dirname, '../../build-web/shots');
+const itemKeys = {
+  Megaburger: 'M', Cheeseburger: 'C', Hamburger: 'H', 'Fish Sandwich': 'I', 'Chicken Sandwich': 'E',
+  Fries: 'F', 'Cheese Sticks': 'S', 'Tator Tots': 'T', 'Onion Rings': 'N', Coke: 'K', 'Grape Soda': 'G',
+  'Orange Soda': 'O', Pepsi: 'P', 'Root Beer': 'R', Lemonade: 'L',
+};
+let server, browser;
+
+before(async () => {
+  fs.mkdirSync(shots, { recursive: true });
+  server = await h.serve();
+  browser = await h.launch();
+});
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+async function shot(page, name) {
+  await page.screenshot({ path: path.join(shots, `${name}.png`) });
+}
+
+// From the title menu to the first car's order keyed, bagged and handed out.
+async function serveFirstCar(page) {
+  await h.press(page, 'KeyN');  // a new game
+  await h.until(page, (s) => s.screen === 'objective');
+  await h.press(page, 'Enter');
+  await h.until(page, (s) => s.screen === 'game');
+  await page.keyboard.down('Enter');  // answers the first car at the speaker
+  const state = await h.until(page, (s) => s.orderCounter === 1);
+  await page.keyboard.up('Enter');
+  for (const item of state.customers[0].order)
+    await h.press(page, `Key${itemKeys[item]}`);
+  await h.press(page, 'End');
+  await shot(page, 'day');
+  await h.press(page, 'ArrowRight');  // the kitchen
+  await h.press(page, 'Digit1');
+  for (let packed = 0; packed < state.customers[0].order.length; ++packed) {
+    await h.until(page, (s) => s.kitchen.length > 0 && s.kitchen[0].progress >= 1);
+    await h.press(page, 'Space');
+  }
+  await h.press(page, 'Enter');  // carried to the window
+  await h.press(page, 'ArrowRight');
+  await h.until(page, (s) => s.carWithoutReceipt === false && s.slots[0].pickedUp);
+  await h.press(page, 'Enter');
+  return h.until(page, (s) => s.customersServed === 1);
+}
+
+test('the page plays the same game as the native one, frame for frame', async () => {
+  const page = await h.openGame(browser, server, '?record&speed=20');
+  await h.waitForFirstFrame(page);
+  await h.frames(page, 300);  // past the title's intro
+  await shot(page, 'title');
+  await serveFirstCar(page);
+  const mid = await h.bothDumps(page);
+  assert.deepEqual(mid.browser, mid.native, 'the dump after the first car differs from the native game');
+  await h.until(page, (s) => s.dayOver && s.betweenDaysStage === 1, 120000);
+  await h.frames(page, 100);
+  await shot(page, 'report');
+  const end = await h.bothDumps(page);
+  assert.deepEqual(end.browser, end.native, 'the dump at the report differs from the native game');
+  assert.deepEqual(page.errors, []);
+});
