@@ -1,5 +1,5 @@
 // The page's side of the game (put before the compiled code): the canvas, the options
-// from the address (?mute, ?record, ?speed=N), the saved game's folder kept in the browser's
+// from the address (?mute, ?record, ?play=URL of a recording, ?speed=N), the saved game's folder kept in the browser's
 // storage, a message in place of the canvas when the game cannot run, and quorvelDump().
 (function () {
   const canvas = document.getElementById('canvas');
@@ -62,7 +62,19 @@
   Module.quorvelSpeed = Math.min(Math.max(Number(options.get('speed')) || 1, 1), 100);
   Module.canvas = canvas;
   Module.printErr = (text) => { errors.push(text); console.warn(text); };
-  Module.preRun = (Module.preRun || []).concat(() => webGLMissing() || mountStorage());
+  // A recorded game to watch: fetched into the file system before the game starts.
+  function fetchRecording() {
+    addRunDependency('recording');
+    fetch(options.get('play'))
+      .then((response) => response.ok ? response.text() : Promise.reject(new Error('HTTP ' + response.status)))
+      .then((text) => FS.writeFile('/quorvel/play.txt', text))
+      .catch((error) => errors.push(options.get('play') + ': ' + error.message))
+      .finally(() => removeRunDependency('recording'));
+  }
+  if (options.has('play'))
+    Module.arguments.push('--play', '/quorvel/play.txt');
+  Module.preRun = (Module.preRun || []).concat(() => webGLMissing() || mountStorage(),
+    () => options.has('play') && fetchRecording());
   Module.quorvelEnded = () => showMessage('Thanks for playing Quorvel.\nReload the page to play again.');
   Module.quorvelFailed = () => showMessage(errors.join('\n'));
   window.quorvelDump = () => JSON.parse(UTF8ToString(Module._quorvel_dump()));

@@ -12,14 +12,16 @@ const puppeteer = require('puppeteer-core');
 const root = path.resolve(__dirname, '../..');
 const site = process.env.QUORVEL_SITE || path.join(root, 'build-web/site');
 const nativeBuild = process.env.QUORVEL_NATIVE_BUILD || path.join(root, 'build');
+const golden = path.join(root, 'tests/data/golden');  // served under /golden/
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 
-// Serves the site; a name in `missing` answers 404, as if it had not been uploaded.
+// Serves the site, and the golden scripts under /golden/; a name in `missing` answers 404, as if it had not been uploaded.
 function serve(missing = new Set()) {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/^\/$/, '/index.html');
-    const file = path.join(site, path.normalize(name));
-    if (!file.startsWith(site) || missing.has(path.basename(file)) || !fs.existsSync(file)) {
+    const base = name.startsWith('/golden/') ? golden : site;
+    const file = path.join(base, path.normalize(name.replace(/^\/golden\//, '/')));
+    if (!file.startsWith(base) || missing.has(path.basename(file)) || !fs.existsSync(file)) {
       response.writeHead(404).end();
       return;
     }
@@ -72,7 +74,7 @@ async function until(page, test, timeout = 60000) {
     if (test(state))
       return state;
     if (Date.now() - started > timeout)
-      throw new Error(`waited ${timeout} ms; the game stands at frame ${state.frame} on ${state.screen}`);
+      throw new Error(`waited ${timeout} ms for ${test}; the game stands at frame ${state.frame} on ${state.screen}, view ${state.inGameView}, slots ${JSON.stringify(state.slots.map((s) => [s.free, s.selected, s.pickedUp]))}`);
     await new Promise((resolve) => setTimeout(resolve, 20));
   }
 }
