@@ -73,5 +73,38 @@ test("a recorded game watched on the page reaches the native game's report", asy
   await shot(page, 'report');
   const end = await h.bothDumps(page);
   assert.deepEqual(end.browser, end.native, 'the dump at the report differs from the native game');
+  // The recording saves the game: the browser keeps it, and the title offers to load it.
+  await page.waitForFunction(() => FS.analyzePath('/quorvel/save/SavedGame.txt').exists, { timeout: 60000 });
+  await new Promise((resolve) => setTimeout(resolve, 1000));  // the write to IndexedDB
   assert.deepEqual(page.errors, []);
+  await page.goto(`http://127.0.0.1:${server.address().port}/`);
+  await h.waitForFirstFrame(page);
+  assert.equal((await h.dump(page)).titleMenu.menuOffset, 0, 'no saved game to load after a reload');
+});
+
+test('without WebGL, the data file or storage, the page says so', async () => {
+  const noWebGL = await h.openGame(browser, server, '', (page) => page.evaluateOnNewDocument(() => {
+    const getContext = HTMLCanvasElement.prototype.getContext;
+    HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+      return kind.includes('webgl') ? null : getContext.call(this, kind, ...rest);
+    };
+  }));
+  await noWebGL.waitForFunction(() => document.getElementById('message').textContent.includes('WebGL'));
+
+  const missing = await h.serve(new Set(['quorvel.data']));
+  try {
+    const noData = await h.openGame(browser, missing);
+    await noData.waitForFunction(() => /quorvel.data could not be loaded[^]*Initialization Failed/.test(
+      document.getElementById('message').textContent), { timeout: 20000 });
+  } finally {
+    missing.close();
+  }
+
+  const refused = await h.openGame(browser, server, '?play=/golden/days.txt&speed=20', (page) =>
+    page.evaluateOnNewDocument(() => {
+      IDBFactory.prototype.open = () => { throw new DOMException('no storage here', 'SecurityError'); };
+    }));
+  await h.waitForFirstFrame(refused);
+  await h.until(refused, (s) => s.saveFailed === true, 60000);
+  assert.deepEqual(refused.errors, []);
 });
