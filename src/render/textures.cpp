@@ -45,7 +45,7 @@ bool loadTextures(int folderChoice, std::vector<PictureFailure>& failures)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows carry no padding
-        glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                      image->pixels.data());
     }
     return status;
@@ -82,7 +82,6 @@ bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<Pict
     pictureSet = pictures;
     if (!loadTextures(folderChoice, failures))
         return false;
-    BuildFonts();
 
     if (renderState.useGL) {
         glEnable(GL_TEXTURE_2D);

@@ -3,6 +3,7 @@
 #include "rules/saved_game.h"
 #include "rules/saved_game_folder.h"
 
+#include "model/float_chars.h"
 #include "model/game_state.h"
 
 #include <cerrno>
@@ -152,12 +153,12 @@ void (*savedGameStepHook)(int step) = nullptr;
 std::string SavedFloatText(float value)
 {
     char text[64];
-    auto general = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    auto general = FloatToChars(text, text + sizeof text, value, 6);
     float back = 0.0f;
-    const auto read = std::from_chars(text, general.ptr, back);
+    const auto read = FloatFromChars(text, general.ptr, back);
     if (std::isfinite(value) && read.ec == std::errc() && back == value)
         return std::string(text, general.ptr);
-    const auto shortest = std::to_chars(text, text + sizeof text, value);
+    const auto shortest = FloatToChars(text, text + sizeof text, value);
     return std::string(text, shortest.ptr);
 }
 

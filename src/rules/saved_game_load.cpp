@@ -3,6 +3,7 @@
 #include "rules/saved_game.h"
 #include "rules/saved_game_folder.h"
 
+#include "model/float_chars.h"
 #include "model/game_state.h"
 
 #include <cerrno>
@@ -110,7 +111,12 @@ std::errc parseNumber(const std::string& token, T& value)
         ++first;
     if (first == last)
         return std::errc::invalid_argument;
-    const auto [end, error] = std::from_chars(first, last, value);
+    const auto [end, error] = [&] {
+        if constexpr (std::is_same_v<T, float>)
+            return FloatFromChars(first, last, value);
+        else
+            return std::from_chars(first, last, value);
+    }();
     return error == std::errc() && end != last ? std::errc::invalid_argument : error;
 }
 

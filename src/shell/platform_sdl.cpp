@@ -171,7 +171,6 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
 void DestroyGameWindow()
 {
     if (resources.context != nullptr) {
-        KillFonts();  // the display lists need the context that made them
         if (SDL_GL_MakeCurrent(resources.window, nullptr) != 0)
             ShowMessageBox("Release Of DC And RC Failed.", "SHUTDOWN ERROR", MessageIcon::Information);
         SDL_GL_DeleteContext(resources.context);
