@@ -98,7 +98,10 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* quorvel_dump()
 int main(int argc, char** argv)
 {
     SessionOptions options;
-    if (!ParseSessionOptions(argc, argv, options) || !loop.session.Start(options))
+    const CommandLine commandLine = ParseSessionOptions(argc, argv, options);
+    if (commandLine != CommandLine::Run)
+        return ExitStatus(commandLine);
+    if (!loop.session.Start(options))
         return 2;
     messageBoxWindowsEnabled = false;  // the page shows the messages instead
     if (!StartUp(StartMode::Window)) {
