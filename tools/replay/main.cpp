@@ -177,17 +177,19 @@ private:
 
 int main(int argc, char** argv)
 {
-    bool withGL = true, drawShotsOnly = false;
+    bool withGL = true, drawShotsOnly = false, reducedFlashing = false;
     const char* scriptPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-gl") == 0) {
             withGL = false;
         } else if (std::strcmp(argv[i], "--draw-shots-only") == 0) {
             drawShotsOnly = true;
+        } else if (std::strcmp(argv[i], "--reduced-flashing") == 0) {
+            reducedFlashing = true;
         } else if (scriptPath == nullptr && argv[i][0] != '-') {
             scriptPath = argv[i];
         } else {
-            std::fprintf(stderr, "usage: quorvel-replay [--no-gl | --draw-shots-only] [SCRIPT]\n");
+            std::fprintf(stderr, "usage: quorvel-replay [--no-gl | --draw-shots-only] [--reduced-flashing] [SCRIPT]\n");
             return 2;
         }
     }
@@ -202,6 +204,7 @@ int main(int argc, char** argv)
     std::istream& script = scriptPath != nullptr ? file : std::cin;
 
     ResetAll();  // every script starts from the state a fresh run of the game starts from
+    shell.drawOptions.reducedFlashing = reducedFlashing;
     if (!StartUp(withGL ? StartMode::Offscreen : StartMode::NoGL))
         return 1;
     drawLog.enabled = true;
