@@ -177,16 +177,18 @@ Samples customerDelighted()
 
 Samples wrongBag()
 {
-    // "Wah-wah": two falling brassy notes.
+    // "Wah-wah": two falling brassy notes that swell in, the second taking over
+    // from the first without a gap (a saw starting out of silence ticks).
     Samples s;
     for (int i = 0; i < 2; ++i) {
-        Tone wah = Blip(0.16f * static_cast<float>(i), 0.15f + 0.1f * static_cast<float>(i),
+        Tone wah = Blip(0.15f * static_cast<float>(i), 0.16f + 0.11f * static_cast<float>(i),
                         i == 0 ? 311.0f : 233.0f, Wave::Saw, 0.7f);
         wah.freqEnd = wah.freq * 0.92f;
         wah.brightness = 2200.0f;
+        wah.attack = 0.02f;
         wah.vibratoHz = 7.0f;
         wah.vibratoDepth = i == 0 ? 0.0f : 0.015f;
-        wah.release = 0.06f;
+        wah.release = i == 0 ? 0.04f : 0.08f;
         AddTone(s, wah);
     }
     LowPass(s, 2600.0f);
