@@ -8,9 +8,9 @@
 #include <SDL_mixer.h>
 
 #include <array>
-#include <utility>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -108,7 +108,7 @@ constexpr std::pair<SoundEvent, SoundEvent> kOneAfterTheOther[] = {
     {SoundEvent::DriveThruClosed, SoundEvent::DayOver},
 };
 
-// The event of this frame's that `event` must wait for, if any was started.
+// The sound of this frame that `event` must wait for, if one was started.
 const SoundEvent* startedBefore(SoundEvent event, const std::array<int, soundTable.size()>& channels)
 {
     for (const auto& pair : kOneAfterTheOther)
@@ -117,6 +117,7 @@ const SoundEvent* startedBefore(SoundEvent event, const std::array<int, soundTab
     return nullptr;
 }
 
+// Once the sound it waits for has ended (or given its channel to a newer one).
 void startWaitingSound()
 {
     if (player.waiting == nullptr)
