@@ -31,7 +31,7 @@ bool FramePass()
         presentFrame();
         drew = true;
     } else {
-        DrawFrame(StepScreen(keys, shell.done, shell.escapePressed));
+        DrawFrame(StepScreen(keys, shell.done, shell.escapePressed), shell.drawOptions);
         // Pausing is for a game in progress, judged after this frame's step.
         shell.pauseAllowed = CurrentScreen(screenState, shell.escapePressed) == Screen::Game;
         presentFrame();

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+#include <utility>
 
 namespace {
 
@@ -28,6 +29,9 @@ struct SoundPlayer {  // program lifetime
     bool ambienceOn = false;
     std::array<Mix_Chunk*, soundTable.size()> chunks{};
     Mix_Chunk* ambience = nullptr;
+    Mix_Chunk* waiting = nullptr;  // starts once `before` has ended on its channel
+    Mix_Chunk* before = nullptr;
+    int beforeChannel = -1;
 };
 SoundPlayer player;
 
@@ -94,16 +98,45 @@ void openDevice()
     player.playing = true;
 }
 
-void startEffect(Mix_Chunk* chunk)
+// Returns the channel the sound started on, or -1.
+int startEffect(Mix_Chunk* chunk)
 {
-    if (Mix_PlayChannel(-1, chunk, 0) >= 0)
-        return;
+    const int channel = Mix_PlayChannel(-1, chunk, 0);
+    if (channel >= 0)
+        return channel;
     // Every channel busy: the oldest sound gives way to the newest.
     const int oldest = Mix_GroupOldest(effectGroup);
     if (oldest >= 0) {
         Mix_HaltChannel(oldest);
-        Mix_PlayChannel(oldest, chunk, 0);
+        return Mix_PlayChannel(oldest, chunk, 0);
     }
+    return -1;
+}
+
+// Sounds that drown each other when one frame asks for both: the second waits for
+// the first to end.
+constexpr std::pair<SoundEvent, SoundEvent> kOneAfterTheOther[] = {
+    {SoundEvent::DriveThruClosed, SoundEvent::DayOver},
+};
+
+// The sound of this frame that `event` must wait for, if one was started.
+const SoundEvent* startedBefore(SoundEvent event, const std::array<int, soundTable.size()>& channels)
+{
+    for (const auto& pair : kOneAfterTheOther)
+        if (pair.second == event && channels[static_cast<size_t>(pair.first)] >= 0)
+            return &pair.first;
+    return nullptr;
+}
+
+// Once the sound it waits for has ended (or given its channel to a newer one).
+void startWaitingSound()
+{
+    if (player.waiting == nullptr)
+        return;
+    if (Mix_Playing(player.beforeChannel) && Mix_GetChunk(player.beforeChannel) == player.before)
+        return;
+    startEffect(player.waiting);
+    player.waiting = nullptr;
 }
 
 }  // namespace
@@ -133,15 +166,26 @@ void ShutDownSound()
 
 void PlayQueuedSounds()
 {
-    if (!player.playing || player.muted)
+    if (!player.playing || player.muted) {
+        player.waiting = nullptr;
         return;
+    }
+    startWaitingSound();
     // The same sound twice at the same instant is only louder: once is enough.
     std::array<bool, soundTable.size()> started{};
+    std::array<int, soundTable.size()> channels;
+    channels.fill(-1);
     for (SoundEvent event : soundQueue) {
         const size_t i = static_cast<size_t>(event);
-        if (i < soundTable.size() && !started[i] && player.chunks[i] != nullptr) {
-            started[i] = true;
-            startEffect(player.chunks[i]);
+        if (i >= soundTable.size() || started[i] || player.chunks[i] == nullptr)
+            continue;
+        started[i] = true;
+        if (const SoundEvent* first = startedBefore(event, channels)) {
+            player.waiting = player.chunks[i];
+            player.before = player.chunks[static_cast<size_t>(*first)];
+            player.beforeChannel = channels[static_cast<size_t>(*first)];
+        } else {
+            channels[i] = startEffect(player.chunks[i]);
         }
     }
 }

@@ -9,6 +9,7 @@ void InitSound(bool muted);
 void ShutDownSound();
 
 // Starts the sounds the frame just run has queued; they play on while later frames run.
+// The closing bell and the day's fanfare of one frame play one after the other.
 void PlayQueuedSounds();
 // The drive-thru ambience loop: fades in when on, out when off. Called every frame.
 void SetAmbience(bool on);

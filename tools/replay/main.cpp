@@ -176,6 +176,7 @@ private:
 struct ReplayOptions {
     bool noGL = false;
     bool drawShotsOnly = false;
+    bool reducedFlashing = false;
     std::string scriptPath;  // "" for standard input
 };
 
@@ -185,6 +186,8 @@ const OptionRow<ReplayOptions> kOptions[] = {
      &ReplayOptions::noGL},
     {{"--draw-shots-only", nullptr, FileUse::None, "draw with OpenGL only the frames a shot shows"},
      &ReplayOptions::drawShotsOnly},
+    {{"--reduced-flashing", nullptr, FileUse::None, "draw finished items steady and a wrong bag as a red frame"},
+     &ReplayOptions::reducedFlashing},
 };
 
 }  // namespace
@@ -205,6 +208,7 @@ int main(int argc, char** argv)
     const bool drawShotsOnly = options.drawShotsOnly && withGL;
 
     ResetAll();  // every script starts from the state a fresh run of the game starts from
+    shell.drawOptions.reducedFlashing = options.reducedFlashing;
     if (!StartUp(withGL ? StartMode::Offscreen : StartMode::NoGL))
         return 1;
     drawLog.enabled = true;
