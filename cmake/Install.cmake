@@ -109,9 +109,6 @@ set(CPACK_PACKAGE_VENDOR "The Quorvel team")
 set(CPACK_PACKAGE_VERSION 1.0.0)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/shell/command_line.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS QUORVEL_VERSION="${CPACK_PACKAGE_VERSION}")  # what --version prints
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keyboard-only drive-thru restaurant game")
-set(CPACK_PACKAGE_DESCRIPTION "Work a fast-food drive-thru alone from 6 am to 10 pm: answer the cars, key\n\
-their orders, pack the bags in the kitchen and hand them out at the window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORVEL_MAINTAINER})
