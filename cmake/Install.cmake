@@ -48,6 +48,7 @@ install(DIRECTORY ${CMAKE_BINARY_DIR}/Images/ DESTINATION ${CMAKE_INSTALL_DATADI
         FILES_MATCHING PATTERN "*.bmp")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/Sounds/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/Sounds
         FILES_MATCHING PATTERN "*.wav")
+install(FILES ${CMAKE_BINARY_DIR}/icons/quorvel.bmp DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/icons)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
         FILES_MATCHING PATTERN "*.png")
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.quorvel.Quorvel.desktop
