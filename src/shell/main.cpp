@@ -2,9 +2,11 @@
 // may be recorded or played back.
 #include "model/game_state.h"
 #include "model/screen.h"
+#include "render/picture_folders.h"
 #include "shell/frame_loop.h"
 #include "shell/platform.h"
 #include "shell/session.h"
+#include "shell/settings.h"
 #include "shell/start_up.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
@@ -18,6 +20,16 @@ bool dayViewsShowing()
            shell.windowActive;
 }
 
+// The remembered settings, with the command line's flags winning for this run only.
+void startWithSettings(const SessionOptions& options)
+{
+    SetGameWindowIcon(DataFolder(pictureFolderUsed, "icons") + "quorvel.bmp");  // beside the pictures
+    ApplyWindowSettings(settings.windowWidth, settings.windowHeight, settings.fullScreen);
+    reducedFlashingThisRun = settings.reducedFlashing || options.reducedFlashing;
+    SetVolume(settings.volume);
+    InitSound(options.mute || !settings.soundOn);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -29,6 +41,7 @@ int main(int argc, char** argv)
         return ExitStatus(commandLine);
     if (!session.Start(options))
         return 2;
+    LoadSettings();
     if (!StartUp(StartMode::Window))
         return 1;
     if (!session.StartRecording()) {
@@ -36,7 +49,7 @@ int main(int argc, char** argv)
         return 1;
     }
     presentFrame = SwapGameWindow;
-    InitSound(options.mute);
+    startWithSettings(options);
     InitFrameTimer();
     while (!shell.done) {
         if (PollOneEvent()) {

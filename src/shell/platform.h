@@ -1,5 +1,6 @@
 // The platform layer: window, OpenGL context, events and clock, on SDL2.
 #pragma once
+#include <string>
 
 // Opens the window (resizable, full drawable size on high-density displays) with
 // an OpenGL compatibility context and sets up the renderer (StartRenderer). On
@@ -15,6 +16,10 @@ bool PollOneEvent();
 // While a recorded game plays, the player's keys and minimise/restore are not
 // handed to the game.
 extern bool playerKeysIgnored;
+// The window's icon from a BMP file (with alpha); a file that cannot be read is named.
+void SetGameWindowIcon(const std::string& path);
+// The remembered size and full screen, once the window is open.
+void ApplyWindowSettings(int width, int height, bool fullScreen);
 // The window's size in screen units (not pixels, on a high-density display).
 void GameWindowSize(int& width, int& height);
 // Blocks until an event arrives or the timeout passes (used while minimised).

@@ -8,8 +8,9 @@
 #include "render/window_viewport.h"
 #include "shell/frame_pacer.h"
 #include "shell/message_box.h"
+#include "shell/settings.h"
 #include "shell/shell_state.h"
-#include "shell/sound_player.h"
+#include "shell/sound_keys.h"
 #include "shell/start_up.h"
 
 #include <GL/gl.h>
@@ -53,10 +54,30 @@ bool isFullScreenToggle(const SDL_KeyboardEvent& key)
            ((key.keysym.mod & KMOD_ALT) && (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER));
 }
 
+bool fullScreen()
+{
+    return (SDL_GetWindowFlags(resources.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
 void toggleFullScreen()
 {
-    const bool full = (SDL_GetWindowFlags(resources.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(resources.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    settings.fullScreen = !fullScreen();
+    SDL_SetWindowFullscreen(resources.window, settings.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    SaveSettings();
+}
+
+// A window of its own size (not full screen, not maximised) is the size to come back to.
+void rememberWindowSize()
+{
+    if (SDL_GetWindowFlags(resources.window) & (SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_MAXIMIZED))
+        return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(resources.window, &width, &height);
+    if (width == settings.windowWidth && height == settings.windowHeight)
+        return;
+    settings.windowWidth = width;
+    settings.windowHeight = height;
+    SaveSettings();
 }
 
 // SDL's reason goes to the terminal beside the box; a renderer that found no pictures has said why itself.
@@ -118,6 +139,10 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
 {
     if (!displayNamed())
         return false;
+    // The window's class (X11) and app id (Wayland) are the desktop entry's
+    // StartupWMClass, so docks match the two; SDL 2.26 reads them from the environment.
+    setenv("SDL_VIDEO_X11_WMCLASS", "quorvel", 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", "quorvel", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         SayOnStderr(std::string("cannot start the video: ") + SDL_GetError());
         ShowMessageBox("Failed To Register The Window Class.", "ERROR", MessageIcon::Exclamation);
@@ -225,11 +250,8 @@ bool PollOneEvent()
         shell.done = true;
         break;
     case SDL_KEYDOWN: {
-        if (event.key.keysym.sym == SDLK_F2) {  // no game key: the shell's sound switch
-            if (!event.key.repeat)
-                ToggleSound();
+        if (SoundKey(event.key.keysym.sym, event.key.repeat != 0))
             break;
-        }
         if (isFullScreenToggle(event.key)) {
             if (event.key.repeat == 0)
                 toggleFullScreen();
@@ -266,7 +288,10 @@ bool PollOneEvent()
             if (!playerKeysIgnored)
                 shell.windowActive = true;
             break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: resizeToDrawable(); break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            resizeToDrawable();
+            rememberWindowSize();
+            break;
         default: break;
         }
         break;
@@ -277,6 +302,26 @@ bool PollOneEvent()
 }
 
 bool playerKeysIgnored = false;
+
+void SetGameWindowIcon(const std::string& path)
+{
+    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
+    if (icon == nullptr) {
+        SayOnStderr(path + ": " + SDL_GetError() + "; the window shows the desktop's default icon");
+        return;
+    }
+    SDL_SetWindowIcon(resources.window, icon);
+    SDL_FreeSurface(icon);
+}
+
+void ApplyWindowSettings(int width, int height, bool full)
+{
+    if (resources.window == nullptr)
+        return;
+    SDL_SetWindowSize(resources.window, width, height);
+    if (full)
+        SDL_SetWindowFullscreen(resources.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
 
 void GameWindowSize(int& width, int& height)
 {

@@ -15,6 +15,8 @@ namespace {
 // The game's options: adding one is a row here and a field of SessionOptions.
 const OptionRow<SessionOptions> kOptions[] = {
     {{"--mute", nullptr, FileUse::None, "start with the sound off"}, &SessionOptions::mute},
+    {{"--reduced-flashing", nullptr, FileUse::None, "steady colours on the strip, a red frame for a wrong bag"},
+     &SessionOptions::reducedFlashing},
     {{"--record", "FILE", FileUse::Output, "write the session to FILE as a replay script"}, &SessionOptions::recordPath},
     {{"--play", "FILE", FileUse::Script, "show the game recorded in FILE, then play on"}, &SessionOptions::playPath},
     {{"--dump-at-exit", "FILE", FileUse::Output, "at the end, write the game's state to FILE as one line of JSON"},

@@ -13,6 +13,7 @@ struct SessionOptions {
     std::string playPath;       // --play FILE
     std::string dumpAtExitPath; // --dump-at-exit FILE
     bool mute = false;          // --mute: start with the sound off
+    bool reducedFlashing = false;  // --reduced-flashing: steady colours, a red frame for a wrong bag
 };
 
 // The game's command line (the table of its options is in session.cpp): Run, or

@@ -27,6 +27,8 @@ struct SoundPlayer {  // program lifetime
     bool playing = false;     // the device is open and the sounds loaded
     bool ambienceWanted = false;
     bool ambienceOn = false;
+    int volume = 10;          // tenths
+    uint64_t signUntilMs = 0;
     std::array<Mix_Chunk*, soundTable.size()> chunks{};
     Mix_Chunk* ambience = nullptr;
     Mix_Chunk* waiting = nullptr;  // starts once `before` has ended on its channel
@@ -78,6 +80,13 @@ void loadSounds()
         SayOnStderr(failure);
 }
 
+// The master volume scales every channel, so the ambience keeps its place under the effects.
+void applyVolume()
+{
+    if (player.opened)
+        Mix_MasterVolume(MIX_MAX_VOLUME * player.volume / 10);
+}
+
 void openDevice()
 {
     player.opened = true;
@@ -94,6 +103,7 @@ void openDevice()
     Mix_ReserveChannels(1);
     Mix_GroupChannels(1, effectChannels, effectGroup);
     Mix_Volume(ambienceChannel, ambienceVolume);
+    applyVolume();
     loadSounds();
     player.playing = true;
 }
@@ -161,7 +171,9 @@ void ShutDownSound()
     player.ambience = nullptr;
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    const int volume = player.volume;
     player = SoundPlayer{};
+    player.volume = volume;
 }
 
 void PlayQueuedSounds()
@@ -214,4 +226,34 @@ void ToggleSound()
     if (!player.opened)
         openDevice();
     SetAmbience(player.ambienceWanted);
+}
+
+bool SoundMuted()
+{
+    return player.muted;
+}
+
+void SetVolume(int tenths)
+{
+    player.volume = tenths < 0 ? 0 : tenths > 10 ? 10 : tenths;
+    if (player.playing)
+        applyVolume();
+}
+
+int ChangeVolume(int tenths)
+{
+    SetVolume(player.volume + tenths);
+    return player.volume;
+}
+
+void ShowSpeakerSign()
+{
+    player.signUntilMs = SDL_GetTicks64() + 1500;
+}
+
+SpeakerSign CurrentSpeakerSign()
+{
+    const uint64_t now = SDL_GetTicks64();
+    const int left = player.signUntilMs > now ? static_cast<int>(player.signUntilMs - now) : 0;
+    return SpeakerSign{player.volume, player.muted, left};
 }

@@ -16,3 +16,19 @@ void SetAmbience(bool on);
 
 // F2: sound off, or on again.
 void ToggleSound();
+bool SoundMuted();
+
+// The volume of effects and ambience, in tenths (0 to 10); kept while muted.
+void SetVolume(int tenths);
+// F3 and F4: a tenth down or up, within 0 to 10; the new level comes back.
+int ChangeVolume(int tenths);
+
+// The speaker sign F2, F3 and F4 bring up over the picture for about 1.5 s; the
+// present path draws it while msLeft is above 0.
+struct SpeakerSign {
+    int level = 10;     // tenths
+    bool muted = false;
+    int msLeft = 0;
+};
+void ShowSpeakerSign();
+SpeakerSign CurrentSpeakerSign();
