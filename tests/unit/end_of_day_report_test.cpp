@@ -5,6 +5,7 @@
 #include "support/day_state.h"
 
 #include <cmath>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -128,8 +129,24 @@ TEST_F(EndOfDayReport, EveryItemsLinesReadAsPrinted)
         "Grape Soda", "Day Number: 0", "Day: # drinks sold > 40", "Day: # burgers sold > 30",
         "Day: # sides sold > 35"};
     std::vector<std::string> details;
-    for (const ReportEntry& e : BuildReport().list)
-        if (e.printed && e.x == 41)
+    std::map<std::string, std::string> colourOf;  // of each printed line
+    std::string colour;
+    for (const ReportEntry& e : BuildReport().list) {
+        if (!e.printed) {
+            colour = e.colour;
+            continue;
+        }
+        colourOf[e.text] = colour;
+        if (e.x == 41) {
             details.push_back(e.text);
+            EXPECT_EQ(colour, "Gray58") << e.text;
+        }
+    }
     EXPECT_EQ(details, expected);
+    for (const char* title : {"REVENUE:", "ORDER:", "RECORDS:", "AWARDS:"})
+        EXPECT_EQ(colourOf[title], "Cyan") << title;
+    EXPECT_EQ(colourOf["DAY results"], "Blue");
+    EXPECT_EQ(colourOf["TOTAL results"], "Blue");
+    EXPECT_EQ(colourOf["|-| Biggest: 0"], "White");
+    EXPECT_EQ(colourOf["|-| Side Master         $+ 70.00"], "White");
 }
