@@ -18,33 +18,8 @@ n="${1:-60}" seed="${2:-1}"
 root="${QUORVEL_MUTANT_BUILD:-$here/build-mutants}"
 tree="$root/tree" build="$root/build"
 
-# The copy of the sources: a file is rewritten only when its content differs, so
-# the build sees exactly what changed.
-mkdir -p "$tree"
-sync='
-import os, shutil, sys
-here, tree = sys.argv[1], sys.argv[2]
-wanted = {line.strip() for line in sys.stdin if line.strip()}
-for path in wanted:
-    src, dst = os.path.join(here, path), os.path.join(tree, path)
-    if not os.path.isfile(src):
-        continue
-    data = open(src, "rb").read()
-    if os.path.isfile(dst) and open(dst, "rb").read() == data:
-        continue
-    os.makedirs(os.path.dirname(dst), exist_ok=True)
-    with open(dst, "wb") as f:
-        f.write(data)
-    shutil.copymode(src, dst)
-for folder, _, names in os.walk(tree):
-    for name in names:
-        path = os.path.relpath(os.path.join(folder, name), tree)
-        if path not in wanted:
-            os.remove(os.path.join(folder, name))
-'
-(cd "$here" && git ls-files -co --exclude-standard) | python3 -c "$sync" "$here" "$tree"
 # The sample, one fault a line: FILE<TAB>LINE<TAB>COLUMN<TAB>FROM<TAB>TO.
-candidates="$(cd "$tree" && python3 - "$seed" "$n" <<'PY'
+candidates="$(cd "$here" && python3 - "$seed" "$n" <<'PY'
 import glob, random, re, sys
 seed, n = int(sys.argv[1]), int(sys.argv[2])
 swaps = [(" <= ", " < "), (" <= ", " >= "), (" >= ", " > "), (" >= ", " <= "), (" < ", " <= "),
@@ -63,9 +38,10 @@ def code_of(line):
 points = []
 files = sorted(glob.glob("src/model/*.cpp") + glob.glob("src/model/*.h") +
                glob.glob("src/rules/*.cpp") + glob.glob("src/rules/*.h"))
-# The picture table is the toolkit's data: its compile-time checks and the pixel
-# checksums (tests/shots), which the fast suite leaves out, are its tests.
+# The picture table is the toolkit's data: its compile-time checks (pictures.cpp)
+# and the pixel checksums (tests/shots), which the fast suite leaves out, are its tests.
 files.remove("src/model/pictures.h")
+files.remove("src/model/pictures.cpp")
 for path in files:
     checks = 0  # open brackets of a compile-time check: a fault there cannot reach the game
     for number, line in enumerate(open(path), 1):
@@ -109,6 +85,31 @@ PY
 )"
 if [ -n "${LIST:-}" ]; then printf '%s\n' "$candidates"; exit 0; fi
 
+# The copy of the sources: a file is rewritten only when its content differs, so
+# the build sees exactly what changed.
+mkdir -p "$tree"
+sync='
+import os, shutil, sys
+here, tree = sys.argv[1], sys.argv[2]
+wanted = {line.strip() for line in sys.stdin if line.strip()}
+for path in wanted:
+    src, dst = os.path.join(here, path), os.path.join(tree, path)
+    if not os.path.isfile(src):
+        continue
+    data = open(src, "rb").read()
+    if os.path.isfile(dst) and open(dst, "rb").read() == data:
+        continue
+    os.makedirs(os.path.dirname(dst), exist_ok=True)
+    with open(dst, "wb") as f:
+        f.write(data)
+    shutil.copymode(src, dst)
+for folder, _, names in os.walk(tree):
+    for name in names:
+        path = os.path.relpath(os.path.join(folder, name), tree)
+        if path not in wanted:
+            os.remove(os.path.join(folder, name))
+'
+(cd "$here" && git ls-files -co --exclude-standard) | python3 -c "$sync" "$here" "$tree"
 # No debugging information, light optimisation and a fast linker: each fault rebuilds quickly.
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_CXX_FLAGS_RELEASE=-O1 -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DQUORVEL_BENCH=OFF >/dev/null

@@ -142,3 +142,25 @@ TEST_F(Kitchen, AFullQueueIgnoresFurtherItemsAndItemsWithoutAnOrderOnlyCook)
     EXPECT_EQ(day.currentReceipt, nullptr);
     EXPECT_TRUE(day.bags[0].free);
 }
+
+TEST_F(Kitchen, OnlyOneToThreeAndTheirKeypadTwinsSelectABag)
+{
+    for (int code = 1; code < 256; ++code) {
+        if (code == Key::Enter || code == Key::Space)
+            continue;
+        for (Bag& bag : day.bags)
+            bag.selected = false;
+        day.bags[1].selected = true;
+        keys[code] = true;
+        KitchenControl(keys);
+        keys[code] = false;
+        KitchenControl(keys);
+        int selected = 1;
+        if (code >= '1' && code <= '3')
+            selected = code - '1';
+        if (code >= Key::Keypad0 + 1 && code <= Key::Keypad0 + 3)
+            selected = code - Key::Keypad0 - 1;
+        for (int b = 0; b < kBagCount; ++b)
+            EXPECT_EQ(day.bags[b].selected, b == selected) << "key " << code << ", bag " << b;
+    }
+}

@@ -1,5 +1,5 @@
 // The end-of-day report: each award needs to pass its threshold and pays its money;
-// every item's lines read as the player sees them.
+// every line, each item's included, reads as the player sees it.
 #include "model/stats.h"
 #include "rules/report.h"
 #include "support/day_state.h"
@@ -87,10 +87,26 @@ TEST_F(EndOfDayReport, AwardsNeedToPassTheirThresholdsAndReadAsPrinted)
     }
 }
 
-TEST_F(EndOfDayReport, EveryItemsLinesReadAsPrinted)
+TEST_F(EndOfDayReport, EveryLineReadsAsPrinted)
 {
     day.stats.dayNumber = 8;  // every item on the menu
     program.report.expanded = ~0u;
+    DayStats& d = day.stats;
+    TotalStats& t = game.totals;
+    d.revenue = 12.5f;
+    game.awardMoney = 1.5f;
+    t.funds = 100.0f;
+    d.ordersServed = 7;
+    t.ordersServed = 30;
+    d.itemsWasted = 120;
+    t.itemsWasted = 5;
+    d.fastestOrder = 3.25f;
+    t.fastestOrder = 2.5f;
+    t.bestDayRevenue = 300.75f;
+    t.bestDayNumber = 4;
+    d.biggestOrderItems = 2;
+    d.biggestOrder.lines[0] = makeOrderItem(13);
+    d.biggestOrder.lines[1] = makeOrderItem(6);
     // Sold today (every item at 10 or more, or at a share of 10 % or more, so that each
     // item's count and share show in its line); nothing in the lifetime record yet.
     const std::pair<const char*, int> sold[] = {
@@ -104,7 +120,19 @@ TEST_F(EndOfDayReport, EveryItemsLinesReadAsPrinted)
     for (int item = 1; item <= 15; ++item)  // item n wasted n times
         for (int i = 0; i < item; ++i)
             recordItemWasted(item);
-    const std::vector<std::string> expected = {
+    const std::vector<std::string> atTheMargin = {
+        "REVENUE:", "--------", "Day - W/O Awards:   $12.50", "Day - From Awards:  $1.50 ",
+        "Day - Total Profit: $14.00", "Total:  $101.50", "", "ORDER:", "------", "DAY results",
+        "|-| Biggest: 2", "|-| # drinks sold:  50", "|-| # burgers sold: 200", "|-| # sides sold:   200",
+        "# orders:    7", "|-| # items wasted: 120", "Average Accuracy: 50%", "Average Speed: 30.00s", "",
+        "TOTAL results", "|-| Biggest: 0", "|-| # drinks sold:  0", "|-| # burgers sold: 0",
+        "|-| # sides sold:  0", "# orders:   30", "|-| # items wasted:   5", "", "RECORDS:", "--------",
+        "|-| Day-Fastest Order:   3.25s", "|-| Total-Fastest Order: 2.50s",
+        "|-| Most $ Made in A Day: 300.75", "", "AWARDS:", "-------",
+        "|-| Drink Master        $+ 80.00", "|-| Burger Master       $+100.00",
+        "|-| Side Master         $+ 70.00"};
+    const std::vector<std::string> indented = {
+        "Pepsi", "Fries",
         "Coke:          9  18.0%", "Pepsi:        10  20.0%", "Grape Soda:    6  12.0%",
         "Orange Soda:   5  10.0%", "Root Beer:    10  20.00%", "Lemonade:     10  20.00%",
         "Megaburger:     10   5.0%", "Cheeseburger:   20  10.0%", "Hamburger:      30  15.0%",
@@ -126,9 +154,9 @@ TEST_F(EndOfDayReport, EveryItemsLinesReadAsPrinted)
         "hamburger:       0", "fishsand:        0", "chickensand:     0", "fries:           0",
         "cheese sticks:   0", "tator tots:      0", "onion rings:     0",
         "Hamburger", "Megaburger", "Fries", "Grape Soda", "Hamburger", "Megaburger", "Fries",
-        "Grape Soda", "Day Number: 0", "Day: # drinks sold > 40", "Day: # burgers sold > 30",
+        "Grape Soda", "Day Number: 4", "Day: # drinks sold > 40", "Day: # burgers sold > 30",
         "Day: # sides sold > 35"};
-    std::vector<std::string> details;
+    std::vector<std::string> margin, details;
     std::map<std::string, std::string> colourOf;  // of each printed line
     std::string colour;
     for (const ReportEntry& e : BuildReport().list) {
@@ -140,13 +168,17 @@ TEST_F(EndOfDayReport, EveryItemsLinesReadAsPrinted)
         if (e.x == 41) {
             details.push_back(e.text);
             EXPECT_EQ(colour, "Gray58") << e.text;
+        } else {
+            margin.push_back(e.text);
+            EXPECT_EQ(e.x, 21);
         }
     }
-    EXPECT_EQ(details, expected);
+    EXPECT_EQ(margin, atTheMargin);
+    EXPECT_EQ(details, indented);
     for (const char* title : {"REVENUE:", "ORDER:", "RECORDS:", "AWARDS:"})
         EXPECT_EQ(colourOf[title], "Cyan") << title;
     EXPECT_EQ(colourOf["DAY results"], "Blue");
     EXPECT_EQ(colourOf["TOTAL results"], "Blue");
-    EXPECT_EQ(colourOf["|-| Biggest: 0"], "White");
+    EXPECT_EQ(colourOf["|-| Biggest: 2"], "White");
     EXPECT_EQ(colourOf["|-| Side Master         $+ 70.00"], "White");
 }
