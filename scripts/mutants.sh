@@ -126,6 +126,11 @@ suite() {  # $1: gtest filter
   (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 300 "$tests" --gtest_brief=1 --gtest_fail_fast \
      --gtest_filter="$1" >/dev/null 2>&1)
 }
+make -s -C "$build" quorvel-replay/fast >/dev/null
+if ! suite "$unitTests" || ! suite "$replayTests"; then
+  echo "the fast suite fails without any fault: fix it first" >&2
+  exit 1
+fi
 killed=0 survived=0 stillborn=0 survivors=""
 restore() {
   if [ -f "$root/mutant.orig" ]; then cp "$root/mutant.orig" "$tree/$file" && touch "$tree/$file"; fi

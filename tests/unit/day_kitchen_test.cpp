@@ -1,5 +1,5 @@
-// The kitchen: one job cooks at a time, and the bag view's keys select, bag,
-// waste and pick up.
+// The kitchen: one job cooks at a time, the bag view's keys select, bag, waste
+// and pick up, receipts are listed by short name and the strip tells categories apart.
 #include "rules/kitchen_control.h"
 #include "rules/register_control.h"
 #include "model/key_codes.h"
@@ -162,5 +162,26 @@ TEST_F(Kitchen, OnlyOneToThreeAndTheirKeypadTwinsSelectABag)
             selected = code - Key::Keypad0 - 1;
         for (int b = 0; b < kBagCount; ++b)
             EXPECT_EQ(day.bags[b].selected, b == selected) << "key " << code << ", bag " << b;
+    }
+}
+
+TEST_F(Kitchen, ReceiptLinesAreListedByShortName)
+{
+    const char* const shortNames[] = {"MegaB", "CheeseB", "HamB", "FishSand", "ChiknSand",
+                                      "Fries", "CSticks", "TTots", "ORings", "Coke",
+                                      "Grape", "Orange", "Pepsi", "RBeer", "Lemonade"};
+    for (int item = 1; item <= 15; ++item)
+        EXPECT_STREQ(shortName(makeOrderItem(item).name), shortNames[item - 1]) << item;
+    for (const char* other : {"", "C ke", "coke", "Fries "})
+        EXPECT_STREQ(shortName(other), "IHateFrogs") << other;
+}
+
+TEST_F(Kitchen, TheStripColoursBurgersSidesAndDrinksApart)
+{
+    for (int item = 1; item <= 15; ++item) {
+        const ItemCategory expected = item <= 5 ? ItemCategory::Burger
+                                      : item <= 9 ? ItemCategory::Side
+                                                  : ItemCategory::Drink;
+        EXPECT_EQ(ItemCategoryOf(item), expected) << item;
     }
 }

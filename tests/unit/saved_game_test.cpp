@@ -106,9 +106,9 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     const UpgradeLevels& l = game.upgradeLevels;
     auto levels = [&l] { return std::vector<int>({l.drinks, l.burgers, l.sides, l.advertisement}); };
     game.upgradeLevels = UpgradeLevels{3, 3, 3, 3, 1};
-    writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 -2.5 2147483520 -3 0 0 5 0 5 0 0 -7.25\n");
+    writeSavedGame("1000000000 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 -2.5 2147483520 -3 0 0 5 0 5 0 0 -7.25\n");
     load();
-    EXPECT_EQ(day.stats.dayNumber, 1);
+    EXPECT_EQ(day.stats.dayNumber, 1000000000);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
     EXPECT_EQ(game.totals.bestDayRevenue, -2.5f);
     EXPECT_EQ(game.totals.bestDayNumber, 2147483520);
@@ -124,7 +124,7 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     // One past: the day would overflow with the days to come, the best-day
     // number does not fit its integer, levels above the highest, a battery above full.
     exampleGame();
-    writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 6 6 6 6 100.01 0\n");
+    writeSavedGame("1000000001 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 6 6 6 6 100.01 0\n");
     load();
     EXPECT_EQ(day.stats.dayNumber, 3);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
