@@ -3,15 +3,16 @@
 # the rule and model code (src/model, src/rules, headers included, but not the
 # picture table nor the compile-time checks), one at a time, and runs the fast
 # suite on each: the unit tests, then, only if they pass, the replay-driven
-# tests, each stopping at its first failure. Prints
-# killed, survived or no build per fault, the kill rate of the faults that
-# build and every survivor's file:line and change. Faults: comparisons flipped,
-# made strict or loosened; == and !=; + and -; && and ||; true and false; a
-# condition negated; an assignment dropped; any integer off by one (in tables
-# and inside string literals too); a string literal losing its first character.
+# tests, each stopping at its first failure. Prints killed, survived or no build
+# per fault, the kill rate of the faults that build and every survivor's
+# file:line and change. Faults: comparisons flipped, made strict or loosened;
+# == and !=; + and -; && and ||; true and false; a condition negated; an
+# assignment dropped; any integer off by one (in tables and inside string
+# literals too); a string literal losing its first character.
 # It works on a copy of the sources (build-mutants/tree), so the worktree stays
 # free to edit. Not part of CI: it runs for long; run it under nice.
-# Usage: bash scripts/mutants.sh [N] [SEED]      LIST=1 prints the sample only.
+# Usage: bash scripts/mutants.sh [N] [SEED]      LIST=1 prints the sample only;
+# SKIP=K leaves out its first K faults (to go on with a sample).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 n="${1:-60}" seed="${2:-1}"
@@ -20,7 +21,7 @@ tree="$root/tree" build="$root/build"
 
 # The sample, one fault a line: FILE<TAB>LINE<TAB>COLUMN<TAB>FROM<TAB>TO.
 candidates="$(cd "$here" && python3 - "$seed" "$n" <<'PY'
-import glob, random, re, sys
+import glob, os, random, re, sys
 seed, n = int(sys.argv[1]), int(sys.argv[2])
 swaps = [(" <= ", " < "), (" <= ", " >= "), (" >= ", " > "), (" >= ", " <= "), (" < ", " <= "),
          (" < ", " > "), (" > ", " >= "), (" > ", " < "), (" == ", " != "), (" != ", " == "),
@@ -79,7 +80,7 @@ for path in files:
 random.Random(seed).shuffle(points)
 if n > len(points):
     sys.exit("only %d fault points" % len(points))
-for p in points[:n]:
+for p in points[int(os.environ.get("SKIP", "0")):n]:
     print("\t".join(map(str, p)))
 PY
 )"

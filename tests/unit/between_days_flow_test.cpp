@@ -134,3 +134,17 @@ TEST_F(BetweenDaysFlow, TheReportAndTheSavingScreenIgnoreKeysTheyDoNotUse)
         EXPECT_EQ(game.betweenDaysStage == BetweenDaysStage::Report, code != Key::Enter) << code;
     }
 }
+
+TEST_F(BetweenDaysFlow, TheSavingScreensDotsCycleAndStartOverOnEverySave)
+{
+    // Frames 1-9 one dot, 10-19 two, 20-29 three, 30 none; the confirmation from frame 151.
+    for (int frames : {45, 160}) {  // the second save comes while the dots are half-way
+        for (int frame = 1; frame <= frames; ++frame) {
+            UpdateSavingScreen(frame == 1);
+            if (frame <= 150) {
+                ASSERT_EQ(game.savingDotTimer, frame % 30) << frames << ", frame " << frame;
+            }
+            ASSERT_EQ(game.savingFrames, frame);
+        }
+    }
+}

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -98,4 +99,22 @@ TEST_F(Arrival, OrdersGrowWithTheDay)
     EXPECT_NEAR(tens, 200, 50);  // 2 in 11
     EXPECT_EQ(day.orderCounter, 1500);
     EXPECT_EQ(day.stats.customers, 1500);
+}
+
+TEST_F(Arrival, TheHeadsetKeepsEachLetterByTheBatterysChance)
+{
+    // Each letter is kept when battery x 1.2 reaches a draw of 1..100, else heard as a blank.
+    for (const auto& [battery, kept] : {std::pair{0.0f, 0}, {50.0f, 60}, {83.0f, 99}, {83.34f, 100}}) {
+        int heard = 0;
+        for (int draw = 1; draw <= 100; ++draw) {
+            rngState = StateBeforeDraw(100, draw);
+            const std::string word = garbleText(battery, "M");
+            ASSERT_EQ(word.size(), 1u);
+            heard += word == "M";
+            EXPECT_TRUE(word == "M" || word == " ") << word;
+        }
+        EXPECT_EQ(heard, kept) << battery;
+    }
+    EXPECT_EQ(garbleText(100.0f, ""), "");
+    EXPECT_EQ(garbleText(100.0f, nullptr), "");
 }

@@ -3,6 +3,7 @@
 #include "rules/kitchen_control.h"
 #include "rules/register_control.h"
 #include "model/key_codes.h"
+#include "model/sound_events.h"
 #include "support/day_state.h"
 
 namespace {
@@ -184,4 +185,17 @@ TEST_F(Kitchen, TheStripColoursBurgersSidesAndDrinksApart)
                                                   : ItemCategory::Drink;
         EXPECT_EQ(ItemCategoryOf(item), expected) << item;
     }
+}
+
+TEST_F(Kitchen, SpaceOnAFinishedJobIsNoPrematurePressWhileTheNextCooks)
+{
+    queueCookJob(kFries);
+    queueCookJob(kCoke);
+    CookFront();
+    keys[Key::Space] = true;
+    KitchenControl(keys);
+    for (SoundEvent event : soundQueue)
+        EXPECT_NE(event, SoundEvent::ItemNotReady);
+    EXPECT_EQ(day.kitchenQueueCount, 1);
+    EXPECT_FALSE(day.kitchenQueue[0].warning);
 }

@@ -5,7 +5,7 @@
 #include "support/day_state.h"
 
 #include <cmath>
-#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -157,28 +157,28 @@ TEST_F(EndOfDayReport, EveryLineReadsAsPrinted)
         "Grape Soda", "Day Number: 4", "Day: # drinks sold > 40", "Day: # burgers sold > 30",
         "Day: # sides sold > 35"};
     std::vector<std::string> margin, details;
-    std::map<std::string, std::string> colourOf;  // of each printed line
     std::string colour;
     for (const ReportEntry& e : BuildReport().list) {
         if (!e.printed) {
             colour = e.colour;
             continue;
         }
-        colourOf[e.text] = colour;
         if (e.x == 41) {
             details.push_back(e.text);
             EXPECT_EQ(colour, "Gray58") << e.text;
         } else {
             margin.push_back(e.text);
             EXPECT_EQ(e.x, 21);
+            const std::set<std::string> cyan = {"REVENUE:", "--------", "ORDER:", "------", "RECORDS:",
+                                                "AWARDS:", "-------"};
+            const char* expected = cyan.contains(e.text)                                   ? "Cyan"
+                                   : e.text == "DAY results" || e.text == "TOTAL results" ? "Blue"
+                                                                                           : "White";
+            if (!e.text.empty()) {
+                EXPECT_EQ(colour, expected) << e.text;
+            }
         }
     }
     EXPECT_EQ(margin, atTheMargin);
     EXPECT_EQ(details, indented);
-    for (const char* title : {"REVENUE:", "ORDER:", "RECORDS:", "AWARDS:"})
-        EXPECT_EQ(colourOf[title], "Cyan") << title;
-    EXPECT_EQ(colourOf["DAY results"], "Blue");
-    EXPECT_EQ(colourOf["TOTAL results"], "Blue");
-    EXPECT_EQ(colourOf["|-| Biggest: 2"], "White");
-    EXPECT_EQ(colourOf["|-| Side Master         $+ 70.00"], "White");
 }
