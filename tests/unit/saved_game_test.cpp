@@ -107,9 +107,9 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     auto levels = [&l] { return std::vector<int>({l.drinks, l.burgers, l.sides, l.advertisement}); };
     game.upgradeLevels = UpgradeLevels{3, 3, 3, 3, 1};
     game.totals.bestDayRevenue = 5.0f;
-    writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 0 2147483520 99999992 0 0 5 0 5 0 0 -100\n");
+    writeSavedGame("1000000000 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 0 2147483520 99999992 0 0 5 0 5 0 0 -100\n");
     load();
-    EXPECT_EQ(day.stats.dayNumber, 1);
+    EXPECT_EQ(day.stats.dayNumber, 1000000000);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
     EXPECT_EQ(game.totals.bestDayRevenue, 0.0f);
     EXPECT_EQ(game.totals.bestDayNumber, 2147483520);
@@ -126,7 +126,7 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     // or beyond $99,999,999.99, the best-day number does not fit its integer,
     // levels above the highest, a battery above full, satisfaction above 100.
     exampleGame();
-    writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 -0.01 2147483648 1e8 0 0 6 6 6 6 100.01 "
+    writeSavedGame("1000000001 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 -0.01 2147483648 1e8 0 0 6 6 6 6 100.01 "
                    "100.01\n");
     load();
     EXPECT_EQ(game.totals.bestDayRevenue, 301.25f);
