@@ -4,15 +4,31 @@
 #include "model/key_codes.h"
 #include "model/screen.h"
 #include "model/sound_events.h"
+#include "render/render_state.h"
 #include "screens/frame.h"
 #include "shell/dispatcher.h"
 #include "shell/shell_state.h"
+
+#include <GL/gl.h>
 
 bool keys[Key::Count] = {};
 ShellState shell;
 
 namespace {
+
 void presentNothing() {}
+
+// The renderer queues a frame's work until something flushes it. A window's
+// buffer swap does; nothing else here would (the replay tool presents nothing,
+// SDL's offscreen driver swaps a buffer that is never shown), and the queued
+// work then grows by about a megabyte a frame.
+void presentAndFlush()
+{
+    presentFrame();
+    if (renderState.useGL)
+        glFlush();
+}
+
 }  // namespace
 
 void (*presentFrame)() = presentNothing;
@@ -28,13 +44,13 @@ bool FramePass()
         shell.escapePressed = true;
     } else if (shell.paused) {
         DrawPauseFrame();
-        presentFrame();
+        presentAndFlush();
         drew = true;
     } else {
         DrawFrame(StepScreen(keys, shell.done, shell.escapePressed), shell.drawOptions);
         // Pausing is for a game in progress, judged after this frame's step.
         shell.pauseAllowed = CurrentScreen(screenState, shell.escapePressed) == Screen::Game;
-        presentFrame();
+        presentAndFlush();
         drew = true;
     }
 
