@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the browser game into build-web/site (and its zip) with Debian's emscripten and
-# serves it on http://127.0.0.1:8080/; --build only builds. SDL2 and SDL2_mixer are built
+# serves it on http://127.0.0.1:8080/; --build only builds, --test builds and runs the
+# browser build's tests. SDL2 and SDL2_mixer are built
 # once from Debian's source packages into build-web/deps and kept there.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -71,12 +72,19 @@ build_game() {
   echo "The game's page: $site (zipped: $out/quorvel-web.zip); quorvel-replay for node: $out/game/quorvel-replay"
 }
 
-build_only=0
-[ "${1:-}" = "--build" ] && build_only=1
+# quorvel-replay under node prints the golden bytes, and the page, played in headless
+# Chromium, keeps step with the native game.
+run_tests() {
+  QUORVEL_REPLAY="$out/game/quorvel-replay" bash "$here/tests/golden/check.sh" "$here/build"
+  (cd "$here/web" && npm ci --no-audit --no-fund --loglevel=error && npm test)
+}
+
+mode="${1:-}"
 install_packages
 build_sdl
 build_data
 build_game
-[ $build_only -eq 1 ] && exit 0
+[ "$mode" = "--build" ] && exit 0
+[ "$mode" = "--test" ] && { run_tests; exit 0; }
 echo "Serving on http://127.0.0.1:8080/ (Ctrl+C stops)"
 cd "$out/site" && exec python3 -m http.server 8080 --bind 127.0.0.1
