@@ -130,6 +130,8 @@ bool WriteIcons(const std::filesystem::path& folder)
     const RgbaImage burger{burgerMatte.width, burgerMatte.height, burgerMatte.rgba};
 
     const Matte windowIcon = matteOf(64, 64, 256.0f, 256.0f, [&burger](Canvas& c) { drawIcon(c, burger); });
+    std::error_code folderError;
+    std::filesystem::create_directories(folder, folderError);  // a fresh build has no icons/ yet
     bool ok = writeBmpWithAlpha((folder / "quorvel.bmp").string(), windowIcon);
     if (!ok)
         std::fprintf(stderr, "quorvel-pictures: cannot write %s\n", (folder / "quorvel.bmp").c_str());
