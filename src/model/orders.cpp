@@ -116,8 +116,6 @@ bool bagComplete(int b)
 
 bool bagItemOnReceipt(Receipt& receipt, const char* name)
 {
-    if (name == nullptr)
-        return false;
     for (int i = 0; i < receipt.count; ++i) {
         OrderItem& line = receipt.lines[i];
         if (!line.bagged && std::strcmp(line.name, name) == 0) {

@@ -53,6 +53,7 @@ void releaseBag(int b);
 // Every line of the receipt has its item in the bag.
 bool ReceiptComplete(const Receipt& receipt);
 bool bagComplete(int b);
+// Marks the first unbagged line named `name` (a cooked job's name, never null) as bagged.
 bool bagItemOnReceipt(Receipt& receipt, const char* name);
 void removeLastLine(Receipt& receipt);
 void deleteReceipt(Receipt* receipt);

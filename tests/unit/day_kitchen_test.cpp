@@ -1,5 +1,6 @@
-// The kitchen: one job cooks at a time, the bag view's keys select, bag, waste
-// and pick up, receipts are listed by short name and the strip tells categories apart.
+// The kitchen: one job cooks at a time and a full queue takes no more, the bag
+// view's keys select, bag, waste and pick up, receipts are listed by short name
+// and the strip tells categories apart.
 #include "rules/kitchen_control.h"
 #include "rules/register_control.h"
 #include "model/key_codes.h"
@@ -198,4 +199,17 @@ TEST_F(Kitchen, SpaceOnAFinishedJobIsNoPrematurePressWhileTheNextCooks)
         EXPECT_NE(event, SoundEvent::ItemNotReady);
     EXPECT_EQ(day.kitchenQueueCount, 1);
     EXPECT_FALSE(day.kitchenQueue[0].warning);
+}
+
+TEST_F(Kitchen, AFullKitchenTakesNoItemAtTheRegister)
+{
+    day.orderOpen = true;
+    keyItem(kCoke);
+    for (int job = 1; job < kKitchenQueueCapacity; ++job)
+        queueCookJob(kFries);
+    soundQueue.clear();
+    keyItem(kMegaburger);
+    EXPECT_EQ(day.kitchenQueueCount, kKitchenQueueCapacity);
+    EXPECT_EQ(day.bags[0].receipt->count, 1);
+    EXPECT_EQ(soundQueue.count, 0);
 }
