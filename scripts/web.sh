@@ -36,19 +36,23 @@ fetch_sources() {
                  -o Dir::State::Lists="$apt/lists" -o Dir::Cache="$apt/cache" -o APT::Sandbox::User=root)
   apt-get "${options[@]}" update -qq
   (cd "$src" && apt-get "${options[@]}" source -qq libsdl2=2.26.5+dfsg-1 libsdl2-mixer=2.6.2+dfsg-2 >/dev/null)
+  rm -rf "$apt"
   touch "$src/.stamp"
 }
 
-# Static libraries for wasm32 in $deps/prefix: SDL2, and SDL2_mixer with WAV only.
+# Static libraries for wasm32 in $deps/prefix: the parts of SDL2 and SDL2_mixer the game
+# uses; built again when the way to build them changes.
 build_sdl() {
-  local prefix="$deps/prefix"
-  [ -f "$prefix/.stamp" ] && return
+  local prefix="$deps/prefix" recipe
+  recipe="$(sha1sum <"$here/web/deps/CMakeLists.txt")"
+  [ "$(cat "$prefix/.stamp" 2>/dev/null)" = "$recipe" ] && return
   fetch_sources
+  rm -rf "$deps/build" "$prefix"
   emcmake cmake -S "$here/web/deps" -B "$deps/build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DSDL2_SOURCE="$deps/src/libsdl2-2.26.5+dfsg" -DMIXER_SOURCE="$deps/src/libsdl2-mixer-2.6.2+dfsg" >/dev/null
-  cmake --build "$deps/build" -j"$jobs"
+  cmake --build "$deps/build" -j"$jobs" >/dev/null
   cmake --install "$deps/build" >/dev/null
-  touch "$prefix/.stamp"
+  echo "$recipe" >"$prefix/.stamp"
 }
 
 # The pictures and sounds come from the native build's generators.
@@ -63,7 +67,7 @@ build_data() {
 build_game() {
   emcmake cmake -S "$here" -B "$out/game" -DCMAKE_BUILD_TYPE=Release -DQUORVEL_TESTS=OFF -DQUORVEL_BENCH=OFF \
     -DQUORVEL_WEB_PREFIX="$deps/prefix" -DQUORVEL_WEB_DATA="$here/build" >/dev/null
-  cmake --build "$out/game" -j"$jobs"
+  cmake --build "$out/game" -j"$jobs" >/dev/null
   local site="$out/site"
   rm -rf "$site" "$out/quorvel-web.zip"
   mkdir -p "$site"
@@ -74,17 +78,31 @@ build_game() {
 
 # quorvel-replay under node prints the golden bytes, and the page, played in headless
 # Chromium, keeps step with the native game.
-run_tests() {
+node_goldens() {
   QUORVEL_REPLAY="$out/game/quorvel-replay" bash "$here/tests/golden/check.sh" "$here/build"
+}
+browser_test() {
   (cd "$here/web" && npm ci --no-audit --no-fund --loglevel=error && npm test)
 }
 
+# Runs one step and says how long it took, so that a slow step shows in the test log
+# (called as a plain command, so that a failing step stops the script).
+timed() {
+  local start=$SECONDS
+  "$@"
+  echo "web: $1 took $((SECONDS - start)) s"
+}
+
 mode="${1:-}"
-install_packages
-build_sdl
-build_data
-build_game
+timed install_packages
+timed build_sdl
+timed build_data
+timed build_game
 [ "$mode" = "--build" ] && exit 0
-[ "$mode" = "--test" ] && { run_tests; exit 0; }
+if [ "$mode" = "--test" ]; then
+  timed node_goldens
+  timed browser_test
+  exit 0
+fi
 echo "Serving on http://127.0.0.1:8080/ (Ctrl+C stops)"
 cd "$out/site" && exec python3 -m http.server 8080 --bind 127.0.0.1
