@@ -15,10 +15,15 @@ const nativeBuild = process.env.QUORVEL_NATIVE_BUILD || path.join(root, 'build')
 const golden = path.join(root, 'tests/data/golden');  // served under /golden/
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
 
-// Serves the site, and the golden scripts under /golden/; a name in `missing` answers 404, as if it had not been uploaded.
-function serve(missing = new Set()) {
+// Serves the site, the golden scripts under /golden/, and `extra` texts by their paths; a
+// name in `missing` answers 404, as if it had not been uploaded.
+function serve({ missing = new Set(), extra = {} } = {}) {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/^\/$/, '/index.html');
+    if (extra[name] !== undefined) {
+      response.writeHead(200, { 'Content-Type': 'text/plain' }).end(extra[name]);
+      return;
+    }
     const base = name.startsWith('/golden/') ? golden : site;
     const file = path.join(base, path.normalize(name.replace(/^\/golden\//, '/')));
     if (!file.startsWith(base) || missing.has(path.basename(file)) || !fs.existsSync(file)) {
@@ -40,12 +45,18 @@ function launch() {
 }
 
 // A page of the game in a fresh browser context (its own storage); every console error
-// and uncaught exception is collected in page.errors.
+// and uncaught exception is collected in page.errors, the warnings in page.warnings.
 async function openGame(browser, server, query = '', prepare = async () => {}) {
   const context = await browser.createBrowserContext();
   const page = await context.newPage();
   page.errors = [];
-  page.on('console', (message) => { if (message.type() === 'error') page.errors.push(message.text()); });
+  page.warnings = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error')
+      page.errors.push(message.text());
+    else if (message.type() === 'warn')
+      page.warnings.push(message.text());
+  });
   page.on('pageerror', (error) => page.errors.push(String(error)));
   await page.setViewport({ width: 800, height: 600 });
   await prepare(page);
@@ -56,7 +67,7 @@ async function openGame(browser, server, query = '', prepare = async () => {}) {
 const dump = (page) => page.evaluate(() => quorvelDump());
 
 async function waitForFirstFrame(page) {
-  await page.waitForFunction(() => typeof quorvelDump === 'function' && Module.calledRun && quorvelDump().frame > 0,
+  await page.waitForFunction(() => typeof Module === 'object' && Module.quorvelFirstFrame !== undefined,
     { timeout: 20000, polling: 50 });
 }
 
@@ -77,6 +88,13 @@ async function until(page, test, timeout = 60000) {
       throw new Error(`waited ${timeout} ms for ${test}; the game stands at frame ${state.frame} on ${state.screen}, view ${state.inGameView}, slots ${JSON.stringify(state.slots.map((s) => [s.free, s.selected, s.pickedUp]))}`);
     await new Promise((resolve) => setTimeout(resolve, 20));
   }
+}
+
+// Waits until check() holds, on this side of the page.
+async function waitFor(check, what, timeout = 60000) {
+  for (const started = Date.now(); !check(); await new Promise((resolve) => setTimeout(resolve, 50)))
+    if (Date.now() - started > timeout)
+      throw new Error(`waited ${timeout} ms for ${what}`);
 }
 
 // A key held for a few frames, then let go for a few: every game frame sees it.
@@ -107,4 +125,4 @@ async function bothDumps(page) {
   }
 }
 
-module.exports = { serve, launch, openGame, dump, waitForFirstFrame, frames, until, press, bothDumps };
+module.exports = { serve, launch, openGame, dump, waitForFirstFrame, frames, until, waitFor, press, bothDumps };
