@@ -4,6 +4,7 @@
 #include "render/render_state.h"
 #include "render/textures.h"
 #include "shell/frame_loop.h"
+#include "shell/frame_present.h"
 #include "shell/platform.h"
 #include "shell/start_up.h"
 
@@ -37,13 +38,16 @@ inline void finishBenchFrame()
     glFinish();  // count the rasterising, not only the submission
 }
 
-// Reads [--no-gl] [--shots FOLDER] [FILE] [frames] and starts the game's
-// renderer as the game does (offscreen). False when start-up failed.
+// Reads [--no-gl] [--whole-frames] [--shots FOLDER] [FILE] [frames] and starts the
+// game's renderer as the game does (offscreen). False when start-up failed.
+// --whole-frames draws every frame whole, as before frames were compared.
 inline bool StartBench(int argc, char** argv, BenchOptions& options)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-gl") == 0)
             options.withGL = false;
+        else if (std::strcmp(argv[i], "--whole-frames") == 0)
+            drawFramesWhole = true;
         else if (std::strcmp(argv[i], "--shots") == 0 && i + 1 < argc)
             options.shotFolder = argv[++i];
         else if (std::isdigit(static_cast<unsigned char>(argv[i][0])))

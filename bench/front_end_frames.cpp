@@ -2,7 +2,7 @@
 // menu after it, the options, the credits with their star field (dark, and lit
 // after L), the objective, the closing countdown and the pause screen, drawn with
 // OpenGL (a software renderer on a machine without a GPU) or as logic alone.
-//   quorvel-bench-front-end-frames [--no-gl] [--shots FOLDER] [frames per case]
+//   quorvel-bench-front-end-frames [--no-gl] [--whole-frames] [--shots FOLDER] [frames per case]
 //   (run from a folder holding Images/)
 #include "frame_bench.h"
 

@@ -2,7 +2,7 @@
 // default) played with every frame drawn, none waited for, as the game's
 // --timedemo plays one. Prints the mean, median, 99th percentile and worst frame
 // and the processor time a frame; under callgrind, the frames' instructions.
-//   quorvel-bench-played-day [--no-gl] [SCRIPT] [frames]
+//   quorvel-bench-played-day [--no-gl] [--whole-frames] [SCRIPT] [frames]
 //   (run from a folder holding Images/)
 #include "frame_bench.h"
 

@@ -7,6 +7,8 @@
 #include "render/textures.h"
 #include "render/window_viewport.h"
 #include "shell/frame_pacer.h"
+#include "shell/frame_present.h"
+#include "shell/glx_copy.h"
 #include "shell/message_box.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
@@ -16,6 +18,7 @@
 #include <GL/glu.h>
 #include <SDL.h>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -36,6 +39,42 @@ struct FrameTimer {
 FrameTimer frameTimer;
 FramePacer framePacer;
 
+// How a drawn frame reaches the window, worked out once its context is current.
+struct Presenting {  // the window's lifetime
+    bool lookedAt = false;
+    bool keepsPicture = false;
+    bool copiesParts = false;
+};
+Presenting presenting;
+
+void lookAtPresenting()
+{
+    if (presenting.lookedAt)
+        return;
+    presenting.lookedAt = true;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver != nullptr && std::strcmp(driver, "offscreen") == 0)
+        presenting.keepsPicture = true;  // a buffer of its own, which a swap leaves as it is
+    else if (StartCopyingParts())
+        presenting.keepsPicture = presenting.copiesParts = true;
+}
+
+// Whether the window has been resized since the events were last read. The
+// renderer sizes its back buffer from the window whenever it looks, and its
+// reply comes after the resize's event, which is then waiting.
+bool resizeWaiting()
+{
+    SDL_PumpEvents();
+    SDL_Event events[16];
+    const int count = SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+    for (int i = 0; i < count; ++i) {
+        const Uint8 what = events[i].window.event;
+        if (what == SDL_WINDOWEVENT_SIZE_CHANGED || what == SDL_WINDOWEVENT_RESIZED)
+            return true;
+    }
+    return false;
+}
+
 // On a high-density display the drawable has more pixels than the window has points.
 void resizeToDrawable()
 {
@@ -55,6 +94,33 @@ void toggleFullScreen()
 {
     const bool full = (SDL_GetWindowFlags(resources.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
     SDL_SetWindowFullscreen(resources.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    PictureLost();
+}
+
+// The frame is presented only when it changed: whatever the window system says
+// it may have lost, it is drawn again whole.
+void handleWindowEvent(const SDL_WindowEvent& window)
+{
+    switch (window.event) {
+    // While a recording plays, its own minimise and restore decide.
+    case SDL_WINDOWEVENT_MINIMIZED:
+        if (!playerKeysIgnored)
+            shell.windowActive = false;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        if (!playerKeysIgnored)
+            shell.windowActive = true;
+        PictureLost();
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        resizeToDrawable();
+        PictureLost();
+        break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED: PictureLost(); break;
+    default: break;
+    }
 }
 
 void failCreation(const char* message)
@@ -131,6 +197,7 @@ void DestroyGameWindow()
         SDL_DestroyWindow(resources.window);
         resources.window = nullptr;
     }
+    presenting = Presenting{};
     if (resources.videoStarted) {
         SDL_Quit();
         resources.videoStarted = false;
@@ -205,22 +272,9 @@ bool PollOneEvent()
             keys[code] = false;
         break;
     }
-    case SDL_WINDOWEVENT:
-        switch (event.window.event) {
-        // While a recording plays, its own minimise and restore decide.
-        case SDL_WINDOWEVENT_MINIMIZED:
-            if (!playerKeysIgnored)
-                shell.windowActive = false;
-            break;
-        case SDL_WINDOWEVENT_RESTORED:
-        case SDL_WINDOWEVENT_MAXIMIZED:
-            if (!playerKeysIgnored)
-                shell.windowActive = true;
-            break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED: resizeToDrawable(); break;
-        default: break;
-        }
-        break;
+    case SDL_WINDOWEVENT: handleWindowEvent(event.window); break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET: PictureLost(); break;
     default:
         break;
     }
@@ -280,10 +334,39 @@ void WaitUntil(float targetMs)
     }
 }
 
+void* GLFunction(const char* name)
+{
+    return SDL_GL_GetProcAddress(name);
+}
+
 void SwapGameWindow()
 {
-    if (resources.window != nullptr)
+    if (resources.window == nullptr)
+        return;
+    lookAtPresenting();
+    // A whole frame is swapped in, which also has the renderer look at the
+    // window's size again; parts are copied, unless a resize would put them
+    // outside the back buffer: the next frame is then drawn whole.
+    const Damage& damage = PresentedDamage();
+    if (!presenting.copiesParts || damage.whole)
         SDL_GL_SwapWindow(resources.window);
+    else if (resizeWaiting())
+        PictureLost();
+    else
+        CopyPartsToWindow(damage.parts);
+}
+
+void BeforeWholeFrame()
+{
+    lookAtPresenting();
+    if (presenting.copiesParts && resources.window != nullptr)
+        SDL_GL_SwapWindow(resources.window);
+}
+
+bool PresentKeepsPicture()
+{
+    lookAtPresenting();
+    return presenting.keepsPicture;
 }
 
 void ResizeScene(int width, int height)

@@ -8,6 +8,7 @@
 #include "render/textures.h"
 #include "shell/dump.h"
 #include "shell/frame_loop.h"
+#include "shell/frame_present.h"
 #include "shell/message_box.h"
 #include "shell/script.h"
 #include "shell/shell_state.h"
@@ -184,10 +185,12 @@ int main(int argc, char** argv)
             withGL = false;
         } else if (std::strcmp(argv[i], "--draw-shots-only") == 0) {
             drawShotsOnly = true;
+        } else if (std::strcmp(argv[i], "--whole-frames") == 0) {
+            drawFramesWhole = true;
         } else if (scriptPath == nullptr && argv[i][0] != '-') {
             scriptPath = argv[i];
         } else {
-            std::fprintf(stderr, "usage: quorvel-replay [--no-gl | --draw-shots-only] [SCRIPT]\n");
+            std::fprintf(stderr, "usage: quorvel-replay [--no-gl | --draw-shots-only] [--whole-frames] [SCRIPT]\n");
             return 2;
         }
     }
