@@ -8,6 +8,7 @@
 #include "shell/start_up.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
+#include "shell/timedemo.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ bool dayViewsShowing()
 
 int main(int argc, char** argv)
 {
+    if (int status = 0; RunTimedemoOption(argc, argv, status))
+        return status;
     SessionOptions options;
     Session session;
     if (!ParseSessionOptions(argc, argv, options) || !session.Start(options))

@@ -1,14 +1,20 @@
 // Playing a recording as fast as its frames can be drawn, timing every frame.
 #include "shell/timedemo.h"
 
+#include "rules/saved_game_folder.h"
 #include "shell/frame_loop.h"
+#include "shell/platform.h"
 #include "shell/shell_state.h"
+#include "shell/start_up.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +33,36 @@ void timedPass(FrameTimes& times)
     if (drew)
         times.ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     ++times.passes;
+}
+
+void pollWindow()
+{
+    while (PollOneEvent()) {
+    }
+}
+
+int playInWindow(const std::vector<Command>& commands)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path saves = fs::temp_directory_path(error) / ("quorvel-timedemo-" + std::to_string(getpid()));
+    if (!StartUp(StartMode::Window))
+        return 1;
+    SetSavedGameFolder(saves.string() + "/");
+    presentFrame = SwapGameWindow;
+    playerKeysIgnored = true;
+    const FrameTimes times = PlayTimed(commands, -1, pollWindow);
+    DestroyGameWindow();
+    fs::remove_all(saves, error);
+
+    std::vector<double> sorted = times.ms;
+    std::sort(sorted.begin(), sorted.end());
+    const double frames = static_cast<double>(sorted.size());
+    std::printf("quorvel timedemo: %zu frames in %.2f s, %.1f frames/s, median %.3f ms, "
+                "99th percentile %.3f ms a frame\n",
+                sorted.size(), times.seconds, times.seconds > 0.0 ? frames / times.seconds : 0.0,
+                Percentile(sorted, 50), Percentile(sorted, 99));
+    return 0;
 }
 
 }  // namespace
@@ -89,4 +125,21 @@ double Percentile(const std::vector<double>& sorted, int percent)
     if (sorted.empty())
         return 0.0;
     return sorted[std::min(sorted.size() - 1, sorted.size() * static_cast<size_t>(percent) / 100)];
+}
+
+bool RunTimedemoOption(int argc, char** argv, int& status)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--timedemo") != 0)
+            continue;
+        std::vector<Command> commands;
+        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+            std::fprintf(stderr, "usage: quorvel --timedemo FILE\n");
+            status = 2;
+        } else {
+            status = ReadRecording(argv[i + 1], commands, "quorvel") ? playInWindow(commands) : 2;
+        }
+        return true;
+    }
+    return false;
 }

@@ -1,5 +1,5 @@
 // A recording played as fast as its frames can be drawn, every frame timed: the
-// played day of the benchmarks.
+// game's --timedemo, and the played day of the benchmarks.
 #pragma once
 #include "shell/script.h"
 
@@ -24,3 +24,9 @@ FrameTimes PlayTimed(const std::vector<Command>& commands, long long frameLimit,
 
 // The median, or another percentile, of frame times sorted in ascending order.
 double Percentile(const std::vector<double>& sorted, int percent);
+
+// `quorvel --timedemo FILE`: true when the option was given, with the exit
+// status: the recording played in the game's window with no saved game (none is
+// kept either) and no sound, then frames, seconds, frames per second, median and
+// 99th-percentile frame time printed.
+bool RunTimedemoOption(int argc, char** argv, int& status);
