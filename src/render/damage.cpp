@@ -149,9 +149,15 @@ Damage FindDamage(const DrawLog& shown, const DrawLog& now, const PictureRect& p
         if (inNow)
             addDraw(damage, now.records[i], picture);
     }
+    if (!damage.whole)
+        mergeParts(damage.parts);
+    long long covered = 0;
+    for (const PictureRect& part : damage.parts)
+        covered += area(part);
+    // Drawn under a scissor, parts that cover most of the picture cost more than all of it.
+    if (covered * 4 > area(picture) * 3)
+        damage.whole = true;
     if (damage.whole)
         damage.parts.clear();
-    else
-        mergeParts(damage.parts);
     return damage;
 }
