@@ -1,12 +1,21 @@
-# Installing the game (cmake --install) and packaging it as a Debian package (cpack -G DEB).
+# Installing the game (cmake --install) and packaging it as two Debian packages
+# (cpack -G DEB): quorvel, the game, and quorvel-tools, the replay tool and the benchmarks.
 include(GNUInstallDirs)
 
 set(QUORVEL_HOMEPAGE "" CACHE STRING
     "The game's home page, which serves docs/screenshot-*.png; empty: none")
+set(QUORVEL_MAINTAINER "The Quorvel team <quorvel@example.org>" CACHE STRING
+    "The packages' maintainer, a name and an e-mail address")
+# Debian keeps games apart from other programs: their programs in games/, their data
+# in share/games/. Both are relative to the install prefix.
+set(QUORVEL_INSTALL_BINDIR games CACHE STRING "Where the programs go, under the prefix")
+set(QUORVEL_INSTALL_DATADIR share/games/quorvel CACHE STRING
+    "Where the pictures and sounds go, under the prefix")
 
 # The installed game finds its pictures relative to its own executable, so that
 # the installed tree can be moved as a whole.
-file(RELATIVE_PATH QUORVEL_DATA_FROM_BINARY ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/quorvel)
+file(RELATIVE_PATH QUORVEL_DATA_FROM_BINARY ${CMAKE_INSTALL_PREFIX}/${QUORVEL_INSTALL_BINDIR}
+     ${CMAKE_INSTALL_PREFIX}/${QUORVEL_INSTALL_DATADIR})
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/render/picture_folders.cpp APPEND PROPERTY
              COMPILE_DEFINITIONS QUORVEL_DATA_FROM_BINARY="${QUORVEL_DATA_FROM_BINARY}")
 
@@ -42,39 +51,92 @@ if(QUORVEL_HOMEPAGE)
 endif()
 configure_file(${CMAKE_SOURCE_DIR}/packaging/org.quorvel.Quorvel.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/packaging/org.quorvel.Quorvel.metainfo.xml @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
 
-install(TARGETS quorvel quorvel-replay RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(DIRECTORY ${CMAKE_BINARY_DIR}/Images/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/Images
+# Manual pages and the changelog, compressed as Debian ships them (gzip -9n: the
+# same bytes on every build). The benchmarks share one page.
+set(QUORVEL_GZIPPED "")
+foreach(file ${CMAKE_SOURCE_DIR}/packaging/quorvel.6 ${CMAKE_SOURCE_DIR}/packaging/quorvel-replay.6
+             ${CMAKE_SOURCE_DIR}/packaging/quorvel-bench.6 ${CMAKE_BINARY_DIR}/packaging/changelog)
+  get_filename_component(name ${file} NAME)
+  set(gzipped ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
+  add_custom_command(OUTPUT ${gzipped} COMMAND gzip -9n -c ${file} > ${gzipped} DEPENDS ${file}
+                     COMMENT "Compressing ${name}")
+  list(APPEND QUORVEL_GZIPPED ${gzipped})
+endforeach()
+foreach(bench between-days-frames front-end-frames played-day frame-wait)
+  file(CREATE_LINK quorvel-bench.6.gz ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-${bench}.6.gz SYMBOLIC)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${QUORVEL_GZIPPED})
+
+set(QUORVEL_MAN6 ${CMAKE_INSTALL_MANDIR}/man6)
+install(TARGETS quorvel RUNTIME DESTINATION ${QUORVEL_INSTALL_BINDIR} COMPONENT game)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/Images/ DESTINATION ${QUORVEL_INSTALL_DATADIR}/Images COMPONENT game
         FILES_MATCHING PATTERN "*.bmp")
-install(DIRECTORY ${CMAKE_BINARY_DIR}/Sounds/ DESTINATION ${CMAKE_INSTALL_DATADIR}/quorvel/Sounds
+install(DIRECTORY ${CMAKE_BINARY_DIR}/Sounds/ DESTINATION ${QUORVEL_INSTALL_DATADIR}/Sounds COMPONENT game
         FILES_MATCHING PATTERN "*.wav")
-install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons
+install(FILES ${CMAKE_BINARY_DIR}/icons/quorvel.bmp DESTINATION ${QUORVEL_INSTALL_DATADIR}/icons COMPONENT game)
+install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons COMPONENT game
         FILES_MATCHING PATTERN "*.png")
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/org.quorvel.Quorvel.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT game)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/org.quorvel.Quorvel.metainfo.xml
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/quorvel.6 ${CMAKE_SOURCE_DIR}/packaging/quorvel-replay.6
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT game)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/quorvel.6.gz DESTINATION ${QUORVEL_MAN6} COMPONENT game)
+
+# The test bench and the benchmarks: for developers, and they pull in libpng.
+set(QUORVEL_TOOLS quorvel-replay ${QUORVEL_BENCH_TARGETS})
+install(TARGETS ${QUORVEL_TOOLS} RUNTIME DESTINATION ${QUORVEL_INSTALL_BINDIR} COMPONENT tools)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/quorvel-replay.6.gz DESTINATION ${QUORVEL_MAN6} COMPONENT tools)
+if(QUORVEL_BENCH_TARGETS)
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/quorvel-bench.6.gz
+                ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-between-days-frames.6.gz
+                ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-front-end-frames.6.gz
+                ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-played-day.6.gz
+                ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-frame-wait.6.gz
+          DESTINATION ${QUORVEL_MAN6} COMPONENT tools)
+endif()
+
+# Each package's copyright and changelog, where Debian looks for them.
+foreach(component game tools)
+  set(package quorvel)
+  if(component STREQUAL "tools")
+    set(package quorvel-tools)
+  endif()
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${component})
+endforeach()
 
 set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VENDOR "The Quorvel team")
 set(CPACK_PACKAGE_VERSION 1.0.0)
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keyboard-only drive-thru restaurant game")
-set(CPACK_PACKAGE_DESCRIPTION "Work a fast-food drive-thru alone from 6 am to 10 pm: answer the cars, key\n\
-their orders, pack the bags in the kitchen and hand them out at the window.")
+set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/shell/command_line.cpp APPEND PROPERTY
+             COMPILE_DEFINITIONS QUORVEL_VERSION="${CPACK_PACKAGE_VERSION}")  # what --version prints
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Quorvel team")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${QUORVEL_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 if(QUORVEL_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORVEL_HOMEPAGE})
 endif()
-# The libraries are worked out from the programs by dpkg-shlibdeps; OpenGL's
-# drivers are loaded at run time, so they are named here.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL game tools)
+set(CPACK_DEBIAN_GAME_PACKAGE_NAME quorvel)
+set(CPACK_DEBIAN_TOOLS_PACKAGE_NAME quorvel-tools)
+set(CPACK_DEBIAN_GAME_DESCRIPTION "keyboard-only drive-thru restaurant game\n\
+Work a fast-food drive-thru alone from 6 am to 10 pm: answer the cars, key\n\
+their orders, pack the bags in the kitchen and hand them out at the window.")
+set(CPACK_DEBIAN_TOOLS_DESCRIPTION "replay tool and benchmarks of the Quorvel game\n\
+quorvel-replay runs the game headless against scripts of key presses and prints\n\
+its state, its draws and its sounds, or pictures of its frames; the benchmarks\n\
+time its frames. For testing and studying the game; not needed to play it.")
+# The libraries are worked out from the programs by dpkg-shlibdeps. OpenGL comes
+# through libglvnd, which finds whichever driver the machine has: no driver is named.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_TOOLS_PACKAGE_DEPENDS "quorvel (= ${CPACK_PACKAGE_VERSION})")
 set(CPACK_STRIP_FILES ON)  # as Debian packages ship their programs: no debug sections
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1-mesa-dri")
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)
 
 if(QUORVEL_TESTS AND NOT QUORVEL_SANITIZE)
@@ -82,9 +144,9 @@ if(QUORVEL_TESTS AND NOT QUORVEL_SANITIZE)
   # Installs into a temporary prefix and starts the installed game, under an X
   # server, from a folder that has nothing of the game in it.
   add_test(NAME InstalledGameRuns COMMAND bash ${QUORVEL_INSTALL_TEST} installed ${CMAKE_BINARY_DIR})
-  # Builds the package and checks what it holds and what it depends on.
+  # Builds both packages, checks what they hold and depend on, and runs lintian on them.
   add_test(NAME PackageFiles COMMAND bash ${QUORVEL_INSTALL_TEST} package ${CMAKE_BINARY_DIR})
   set_tests_properties(InstalledGameRuns PackageFiles PROPERTIES
-    ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp" TIMEOUT 180
+    ENVIRONMENT "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp" TIMEOUT 300
     RESOURCE_LOCK quorvel-package)
 endif()

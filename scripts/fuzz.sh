@@ -9,10 +9,10 @@ target="${1:?usage: fuzz.sh TARGET SECONDS [libFuzzer options...]}"
 seconds="${2:?usage: fuzz.sh TARGET SECONDS [libFuzzer options...]}"
 shift 2
 case "$target" in
-  # Every refused picture writes its message to standard error: the target's
-  # own is closed (libFuzzer and the sanitizers keep theirs).
+  # Every refused picture or saved-game field writes its message to standard
+  # error: the target's own is closed (libFuzzer and the sanitizers keep theirs).
   bmp) max_len=65536; extra=(-close_fd_mask=2) ;;
-  saved-game) max_len=4096; extra=() ;;
+  saved-game) max_len=4096; extra=(-close_fd_mask=2) ;;
   replay-script) max_len=4096; extra=() ;;
   *) echo "fuzz.sh: unknown target '$target' (bmp, saved-game, replay-script)" >&2; exit 2 ;;
 esac

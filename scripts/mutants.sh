@@ -1,49 +1,147 @@
 #!/usr/bin/env bash
-# Plants N deterministic single-point faults (default 80, chosen by SEED) in the
-# rule code (src/model, src/rules), one at a time: for each it rebuilds the test
-# binary and the replay tool incrementally, runs the fast suite (unit tests and
-# data scenarios, not the golden, pixel or sanitizer checks) up to its first
-# failure and prints killed or survived, with every survivor's file:line and
-# change. It edits the sources in place: run it in a worktree of its own.
-# Not part of CI: it runs for long.
-# Usage: bash scripts/mutants.sh [N] [SEED]
+# Plants N single-point faults (default 60), sampled by SEED from every line of
+# the rule and model code (src/model, src/rules, headers included, but not the
+# picture table nor the compile-time checks), one at a time, and runs the fast
+# suite on each: the unit tests, then, only if they pass, the replay-driven
+# tests, each stopping at its first failure. Prints killed, survived or no build
+# per fault, the kill rate of the faults that build and every survivor's
+# file:line and change. Faults: comparisons flipped, made strict or loosened;
+# == and !=; + and -; && and ||; true and false; a condition negated; an
+# assignment dropped; any integer off by one (in tables and inside string
+# literals too); a string literal losing its first character.
+# It works on a copy of the sources (build-mutants/tree), so the worktree stays
+# free to edit. Not part of CI: it runs for long; run it under nice.
+# Usage: bash scripts/mutants.sh [N] [SEED]      LIST=1 prints the sample only;
+# SKIP=K leaves out its first K faults (to go on with a sample).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-n="${1:-80}" seed="${2:-1}"
-build="${QUORVEL_MUTANT_BUILD:-$here/build-mutants}"
-[ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" >/dev/null
-cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null
-# Candidate points, one per line: FILE<TAB>LINE<TAB>COLUMN<TAB>FROM<TAB>TO.
+n="${1:-60}" seed="${2:-1}"
+root="${QUORVEL_MUTANT_BUILD:-$here/build-mutants}"
+tree="$root/tree" build="$root/build"
+
+# The sample, one fault a line: FILE<TAB>LINE<TAB>COLUMN<TAB>FROM<TAB>TO.
 candidates="$(cd "$here" && python3 - "$seed" "$n" <<'PY'
-import random, re, sys, glob
+import glob, os, random, re, sys
 seed, n = int(sys.argv[1]), int(sys.argv[2])
-swaps = [(" <= ", " < "), (" >= ", " > "), (" < ", " <= "), (" > ", " >= "), (" == ", " != "),
-         (" != ", " == "), (" + ", " - "), (" - ", " + "), ("if (", "if (!"), ("return true", "return false")]
+swaps = [(" <= ", " < "), (" <= ", " >= "), (" >= ", " > "), (" >= ", " <= "), (" < ", " <= "),
+         (" < ", " > "), (" > ", " >= "), (" > ", " < "), (" == ", " != "), (" != ", " == "),
+         (" + ", " - "), (" - ", " + "), (" += ", " -= "), (" -= ", " += "), (" && ", " || "),
+         (" || ", " && "), ("if (", "if (!")]
+words = [("true", "false"), ("false", "true")]
+strings = re.compile(r'"(?:[^"\\]|\\.)*"')
+def code_of(line):
+    # The line without its comment ("//" outside string literals).
+    spans = [m.span() for m in strings.finditer(line)]
+    for m in re.finditer("//", line):
+        if not any(a <= m.start() < b for a, b in spans):
+            return line[:m.start()]
+    return line
 points = []
-for path in sorted(glob.glob("src/model/*.cpp") + glob.glob("src/rules/*.cpp")):
+files = sorted(glob.glob("src/model/*.cpp") + glob.glob("src/model/*.h") +
+               glob.glob("src/rules/*.cpp") + glob.glob("src/rules/*.h"))
+# The picture table is the toolkit's data: its compile-time checks (pictures.cpp)
+# and the pixel checksums (tests/shots), which the fast suite leaves out, are its tests.
+files.remove("src/model/pictures.h")
+files.remove("src/model/pictures.cpp")
+for path in files:
+    checks = 0  # open brackets of a compile-time check: a fault there cannot reach the game
     for number, line in enumerate(open(path), 1):
-        code = line.split("//")[0]
-        if code.lstrip().startswith(("#", "*")) or '"' in code:
+        code = code_of(line.rstrip("\n"))
+        if checks or code.lstrip().startswith("static_assert"):
+            checks += code.count("(") - code.count(")")
             continue
+        if code.lstrip().startswith(("#", "*", "//")) or not code.strip():
+            continue
+        literals = [m.span() for m in strings.finditer(code)]
+        inside = lambda i: any(a <= i < b for a, b in literals)
+        add = lambda col, a, b: points.append((path, number, col, a, b))
         for a, b in swaps:
-            if a in code:
-                points.append((path, number, code.index(a), a, b))
-        for m in re.finditer(r"(?<![\w.])(\d+)(?![\w.])", code):
-            points.append((path, number, m.start(), m.group(1), str(int(m.group(1)) + 1)))
-        # An assignment to a plain variable or member (not a declaration) dropped.
+            for m in re.finditer(re.escape(a), code):
+                if not inside(m.start()):
+                    add(m.start(), a, b)
+        for a, b in words:
+            for m in re.finditer(r"\b%s\b" % a, code):
+                if not inside(m.start()):
+                    add(m.start(), a, b)
+        for m in re.finditer(r"\d+", code):
+            text, at = m.group(), m.start()
+            if inside(at):
+                pass  # any digits in a literal: "%.1f", "$+ 25.00", "%3d"
+            elif re.match(r"[\w.]", code[at - 1:at] or " ") or re.match(r"[\w.]", code[m.end():m.end() + 1] or " "):
+                continue  # part of a name, a float literal or a suffixed number
+            add(at, text, str(int(text) + 1))
+            if int(text) > 0:
+                add(at, text, str(int(text) - 1))
+        for a, b in literals:
+            if b - a > 2:
+                add(a, code[a:b], '"' + code[a + 2:b])
         if re.fullmatch(r"\s*[\w.\[\]>-]+\s*[-+*/|&]?=[^=].*;\s*", code):
-            points.append((path, number, code.index(code.strip()), code.strip(), ";"))
+            add(code.index(code.strip()), code.strip(), ";")
 random.Random(seed).shuffle(points)
-for p in points[:n]:
+if n > len(points):
+    sys.exit("only %d fault points" % len(points))
+for p in points[int(os.environ.get("SKIP", "0")):n]:
     print("\t".join(map(str, p)))
 PY
 )"
-killed=0 survived=0 stillborn=0
-restore() { [ -f "$build/mutant.orig" ] && cp "$build/mutant.orig" "$here/$file" && touch "$here/$file"; rm -f "$build/mutant.orig"; }
+if [ -n "${LIST:-}" ]; then printf '%s\n' "$candidates"; exit 0; fi
+
+# The copy of the sources: a file is rewritten only when its content differs, so
+# the build sees exactly what changed.
+mkdir -p "$tree"
+sync='
+import os, shutil, sys
+here, tree = sys.argv[1], sys.argv[2]
+wanted = {line.strip() for line in sys.stdin if line.strip()}
+for path in wanted:
+    src, dst = os.path.join(here, path), os.path.join(tree, path)
+    if not os.path.isfile(src):
+        continue
+    data = open(src, "rb").read()
+    if os.path.isfile(dst) and open(dst, "rb").read() == data:
+        continue
+    os.makedirs(os.path.dirname(dst), exist_ok=True)
+    with open(dst, "wb") as f:
+        f.write(data)
+    shutil.copymode(src, dst)
+for folder, _, names in os.walk(tree):
+    for name in names:
+        path = os.path.relpath(os.path.join(folder, name), tree)
+        if path not in wanted:
+            os.remove(os.path.join(folder, name))
+'
+(cd "$here" && git ls-files -co --exclude-standard) | python3 -c "$sync" "$here" "$tree"
+# No debugging information, light optimisation and a fast linker: each fault rebuilds quickly.
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_CXX_FLAGS_RELEASE=-O1 -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DQUORVEL_BENCH=OFF >/dev/null
+cmake --build "$build" --target quorvel-tests -j2 >/dev/null
+
+# Only the libraries and the binary the tests use, without CMake's target walk.
+libs=(quorvel_model/fast quorvel_rules/fast quorvel_render/fast quorvel_screens/fast quorvel_shell/fast)
+tests="$build/tests/quorvel-tests"
+# The replay-driven tests need quorvel-replay; the toolkit's, the shell's and the
+# sound tool's own tests cannot see a fault in the rules.
+replayTests='*Scenario*:Replay*'
+unitTests='-*Scenario*:Replay*:BmpReader*:FramePacer*:WindowViewport*:Sound*'
+suite() {  # $1: gtest filter
+  (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 300 "$tests" --gtest_brief=1 --gtest_fail_fast \
+     --gtest_filter="$1" >/dev/null 2>&1)
+}
+make -s -C "$build" quorvel-replay/fast >/dev/null
+if ! suite "$unitTests" || ! suite "$replayTests"; then
+  echo "the fast suite fails without any fault: fix it first" >&2
+  exit 1
+fi
+killed=0 survived=0 stillborn=0 survivors=""
+restore() {
+  if [ -f "$root/mutant.orig" ]; then cp "$root/mutant.orig" "$tree/$file" && touch "$tree/$file"; fi
+  rm -f "$root/mutant.orig"
+}
 trap restore EXIT
 while IFS=$'\t' read -r file line column from to; do
-  cp "$here/$file" "$build/mutant.orig"
-  python3 - "$here/$file" "$line" "$column" "$from" "$to" <<'PY'
+  [ -n "$file" ] || continue
+  cp "$tree/$file" "$root/mutant.orig"
+  python3 - "$tree/$file" "$line" "$column" "$from" "$to" <<'PY'
 import sys
 path, number, column, a, b = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4], sys.argv[5]
 lines = open(path).read().split("\n")
@@ -52,14 +150,24 @@ assert text[column:column + len(a)] == a, (path, number, a)
 lines[number - 1] = text[:column] + b + text[column + len(a):]
 open(path, "w").write("\n".join(lines))
 PY
-  # A mutant that does not compile is no test of the suite: counted apart.
-  if ! cmake --build "$build" --target quorvel-tests -j"$(nproc)" >/dev/null 2>&1; then
-    stillborn=$((stillborn + 1)); echo "no build $file:$line  '$from' -> '$to'"
-  elif ! (cd "$build" && SDL_VIDEODRIVER=offscreen timeout 120 ./tests/quorvel-tests --gtest_brief=1 --gtest_fail_fast >/dev/null 2>&1); then
-    killed=$((killed + 1)); echo "killed   $file:$line  '$from' -> '$to'"
+  what="$file:$line  '$from' -> '$to'"
+  # A fault that does not compile tests nothing: counted apart.
+  # The libraries first: make may build goals given together at the same time.
+  if ! make -s -C "$build" "${libs[@]}" -j2 >/dev/null 2>&1 ||
+     ! make -s -C "$build" quorvel-tests/fast -j2 >/dev/null 2>&1; then
+    stillborn=$((stillborn + 1)); echo "no build $what"
+  elif ! suite "$unitTests" ||
+       ! make -s -C "$build" quorvel-replay/fast >/dev/null 2>&1 || ! suite "$replayTests"; then
+    killed=$((killed + 1)); echo "killed   $what"
   else
-    survived=$((survived + 1)); echo "SURVIVED $file:$line  '$from' -> '$to'"
+    survived=$((survived + 1)); survivors+="  $what"$'\n'; echo "SURVIVED $what"
   fi
   restore
 done <<<"$candidates"
-echo "mutants: $((killed + survived + stillborn)), not built: $stillborn, killed: $killed, survived: $survived"
+# Leave the build as the sources are.
+make -s -C "$build" "${libs[@]}" -j2 >/dev/null 2>&1 && make -s -C "$build" quorvel-tests/fast -j2 >/dev/null 2>&1 &&
+  make -s -C "$build" quorvel-replay/fast >/dev/null 2>&1 || true
+built=$((killed + survived))
+echo "seed $seed: mutants $((built + stillborn)), not built $stillborn, killed $killed of $built" \
+     "($(( built ? killed * 1000 / built : 0 ))‰), survived $survived"
+[ -z "$survivors" ] || printf 'survivors:\n%s' "$survivors"

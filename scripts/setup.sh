@@ -8,7 +8,7 @@ packages=(build-essential cmake pkg-config ccache libsdl2-dev libsdl2-mixer-dev 
           libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0 libfreetype-dev fonts-dejavu-core
           fonts-noto-color-emoji libharfbuzz-dev libpng-dev nlohmann-json3-dev libgtest-dev
           xvfb xauth clang libclang-rt-14-dev desktop-file-utils appstream xdotool dpkg-dev file
-          python3)
+          lintian python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole test suite twice: a normal build and an
-# AddressSanitizer + UndefinedBehaviorSanitizer build; then each fuzz target
-# for a short while on its corpus.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then each fuzz target for a
+# short while on its corpus. The browser build's tests run on their own:
+# bash scripts/web.sh --test.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"

@@ -14,7 +14,9 @@ float secondsOfDay(const GameClock& clock)
 namespace {
 
 // Splits a non-negative count of seconds into whole units of `unit` and the rest,
-// correcting the quotient where rounding of the division lands on the wrong side.
+// correcting the quotient where the division rounds up to the next whole unit. It
+// never rounds below a whole unit the value reaches (whole numbers are exact floats),
+// and the rest is then exact, so it is always below `unit`.
 float wholeUnits(float value, float unit, float& rest)
 {
     float whole = std::floor(value / unit);
@@ -22,9 +24,6 @@ float wholeUnits(float value, float unit, float& rest)
     if (rest < 0.0f) {
         whole -= 1.0f;
         rest += unit;
-    } else if (rest >= unit) {
-        whole += 1.0f;
-        rest -= unit;
     }
     return whole;
 }

@@ -71,8 +71,6 @@ void addToReceipt(const OrderItem& item)
 
 void releaseBag(int b)
 {
-    if (b < 0 || b >= kBagCount)
-        return;
     Bag& bag = day.bags[b];
     freeSlot(bag);
     Bag& first = day.waitingReceipts[0];
@@ -111,15 +109,13 @@ bool ReceiptComplete(const Receipt& receipt)
 
 bool bagComplete(int b)
 {
-    if (b < 0 || b >= kBagCount || !day.bags[b].receipt)
+    if (!day.bags[b].receipt)
         return false;
     return ReceiptComplete(*day.bags[b].receipt);
 }
 
 bool bagItemOnReceipt(Receipt& receipt, const char* name)
 {
-    if (name == nullptr)
-        return false;
     for (int i = 0; i < receipt.count; ++i) {
         OrderItem& line = receipt.lines[i];
         if (!line.bagged && std::strcmp(line.name, name) == 0) {

@@ -46,11 +46,14 @@ void addToReceipt(const OrderItem& item);
 // Places a receipt in the first free bag, else the first free waiting slot, with
 // a copy of the latest customer's order. False (receipt discarded) when all five are taken.
 bool assignBag(std::unique_ptr<Receipt> receipt);
+// A bag number b is always a bag, 0..kBagCount-1: the callers pass the picked-up,
+// the selected or a looped-over bag, never a number from input.
 // After a hand-out: frees bag b and moves the waiting receipts up.
 void releaseBag(int b);
 // Every line of the receipt has its item in the bag.
 bool ReceiptComplete(const Receipt& receipt);
 bool bagComplete(int b);
+// Marks the first unbagged line named `name` (a cooked job's name, never null) as bagged.
 bool bagItemOnReceipt(Receipt& receipt, const char* name);
 void removeLastLine(Receipt& receipt);
 void deleteReceipt(Receipt* receipt);

@@ -15,7 +15,9 @@ enum class SoundEvent : uint8_t {
     OrderClosed,        // End closes the order
     ItemCooked,         // a kitchen job reaches 100
     ItemNotReady,       // Space on an unfinished job: the red box
+    BagPicked,          // 1, 2 or 3 picks a bag in the kitchen
     ItemBagged,         // a finished item goes into the selected bag
+    ItemNotOnReceipt,   // Space on an item the selected bag's receipt does not hold: wasted
     BagReady,           // the bag's last line is packed
     BagToWindow,        // Enter carries a complete bag to the window
     CustomerHappy,      // a right hand-out
@@ -42,7 +44,7 @@ struct SoundInfo {
 };
 
 // One row per event, in the order of the enum.
-inline constexpr std::array<SoundInfo, 28> soundTable = {{
+inline constexpr std::array<SoundInfo, 30> soundTable = {{
     {SoundEvent::CarAtSpeaker, "carAtSpeaker"},
     {SoundEvent::OrderAnswered, "orderAnswered"},
     {SoundEvent::ItemKeyed, "itemKeyed"},
@@ -52,7 +54,9 @@ inline constexpr std::array<SoundInfo, 28> soundTable = {{
     {SoundEvent::OrderClosed, "orderClosed"},
     {SoundEvent::ItemCooked, "itemCooked"},
     {SoundEvent::ItemNotReady, "itemNotReady"},
+    {SoundEvent::BagPicked, "bagPicked"},
     {SoundEvent::ItemBagged, "itemBagged"},
+    {SoundEvent::ItemNotOnReceipt, "itemNotOnReceipt"},
     {SoundEvent::BagReady, "bagReady"},
     {SoundEvent::BagToWindow, "bagToWindow"},
     {SoundEvent::CustomerHappy, "customerHappy"},

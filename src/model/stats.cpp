@@ -9,9 +9,6 @@
 
 namespace {
 
-// Far beyond the orders a day can hold (one per 400 frames at most); guards memory.
-constexpr int32_t kMaxOrderEntries = 1 << 16;
-
 float readEntry(const std::vector<float>& entries, int32_t index)
 {
     if (index < 0 || static_cast<size_t>(index) >= entries.size())
@@ -21,7 +18,9 @@ float readEntry(const std::vector<float>& entries, int32_t index)
 
 void writeEntry(std::vector<float>& entries, int32_t index, float value)
 {
-    if (index < 0 || index >= kMaxOrderEntries)
+    // The index is the day's count of orders handed out, one per 400 frames at
+    // most: the list stays small without a cap.
+    if (index < 0)
         return;
     if (static_cast<size_t>(index) >= entries.size())
         entries.resize(static_cast<size_t>(index) + 1, 0.0f);

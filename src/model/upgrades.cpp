@@ -37,8 +37,6 @@ const ShopSlot* ShopSlotAt(int cursor)
 
 float upgradePrice(int kind, const UpgradeLevels& levels)
 {
-    if (kind < 0 || kind > 3)
-        return 0.0f;
     const int level = UpgradeLevel(levels, kind);
     if (level < 0 || level > 4)
         return 0.0f;

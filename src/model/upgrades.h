@@ -9,8 +9,8 @@ enum { Drinks = 0, Burgers = 1, Sides = 2, Advertisement = 3 };
 
 constexpr float kBatteryPrice = 50.0f;
 
-// The price of the next level of an upgrade kind at its current level; 0 once it
-// is at level 5 (or for a kind or level outside the table).
+// The price of the next level of an upgrade kind (an UpgradeKind: the shop's
+// upgrade slots are the callers) at its current level; 0 once it is at level 5.
 float upgradePrice(int kind, const UpgradeLevels& levels);
 // The level of an upgrade kind (0..5), to read or to raise.
 int& UpgradeLevel(UpgradeLevels& levels, int kind);

@@ -7,7 +7,7 @@
 // The installed data folder as seen from the installed executable's folder; the
 // build sets it from the install layout.
 #ifndef QUORVEL_DATA_FROM_BINARY
-#define QUORVEL_DATA_FROM_BINARY "../share/quorvel"
+#define QUORVEL_DATA_FROM_BINARY "../share/games/quorvel"
 #endif
 
 int pictureFolderUsed = 0;

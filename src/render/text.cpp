@@ -1,4 +1,4 @@
-// Glyph display lists, the glyph quads, and the two print calls.
+// The glyph quads of the three font blocks, and the two print calls.
 #include "render/text.h"
 
 #include "render/draw_log.h"
@@ -13,15 +13,13 @@
 namespace {
 
 struct FontBlock {
-    GLuint base = 0;
     float right;     // x of the second vertex
     float topRight;  // x of the third vertex
     float height;
 };
-// In the order they are built: large, medium, small.
-FontBlock large{0, 20.0f, 22.0f, 22.0f};
-FontBlock medium{0, 13.0f, 14.0f, 14.0f};
-FontBlock small{0, 10.0f, 11.0f, 11.0f};
+constexpr FontBlock large{20.0f, 22.0f, 22.0f};
+constexpr FontBlock medium{13.0f, 14.0f, 14.0f};
+constexpr FontBlock small{10.0f, 11.0f, 11.0f};
 
 // The four corners of glyph g at x along the line: texture and vertex
 // coordinates, counter-clockwise from the bottom left.
@@ -38,31 +36,6 @@ GlyphQuad glyphQuad(const FontBlock& block, int g, float x)
             {t - 0.06f, t - 0.0662f, t, t},
             {x, x + block.right, x + block.topRight, x},
             {0.0f, 0.0f, block.height, block.height}};
-}
-
-void buildBlock(FontBlock& block)
-{
-    block.base = glGenLists(256);
-    glBindTexture(GL_TEXTURE_2D, FontTexture());
-    for (int g = 0; g < 256; ++g) {
-        const GlyphQuad q = glyphQuad(block, g, 0.0f);
-        glNewList(block.base + g, GL_COMPILE);
-        glBegin(GL_QUADS);
-        for (int i = 0; i < 4; ++i) {
-            glTexCoord2f(q.s[i], q.t[i]);
-            glVertex2f(q.x[i], q.y[i]);
-        }
-        glEnd();
-        glTranslatef(10.0f, 0.0f, 0.0f);
-        glEndList();
-    }
-}
-
-void killBlock(FontBlock& block)
-{
-    if (block.base != 0)
-        glDeleteLists(block.base, 256);
-    block.base = 0;
 }
 
 void drawText(int x, int y, int style, const char* text)
@@ -85,12 +58,11 @@ void drawText(int x, int y, int style, const char* text)
     UseTextSpace(x, y);
     const FontBlock* blocks[3] = {&small, &medium, &large};
     const FontBlock& block = *blocks[style % 3];
-    // The quads the glyph lists hold, sent directly: Mesa's software renderer
-    // replays a run of different display lists some thirty times slower (about
-    // 0.1 ms a glyph), which alone took a text-heavy frame far past 8 ms. Each
-    // quad is split into triangles the way the renderer splits the lists' quads,
-    // so the pixels stay the same. A character whose glyph number falls outside
-    // the block draws nothing.
+    // The glyph quads, sent directly rather than from display lists: Mesa's software
+    // renderer replays a run of different lists some thirty times slower (about 0.1 ms
+    // a glyph), and WebGL has none. Each quad is split into triangles the way the
+    // renderer split the lists' quads, so the pixels stay the same. A character whose
+    // glyph number falls outside the block draws nothing.
     const int glyphOffset = style < 3 ? -32 : 96;
     glBegin(GL_TRIANGLES);
     float advance = 0.0f;
@@ -109,24 +81,6 @@ void drawText(int x, int y, int style, const char* text)
 }
 
 }  // namespace
-
-void BuildFonts()
-{
-    if (!renderState.useGL)
-        return;
-    buildBlock(large);
-    buildBlock(medium);
-    buildBlock(small);
-}
-
-void KillFonts()
-{
-    if (!renderState.useGL)
-        return;
-    killBlock(small);
-    killBlock(medium);
-    killBlock(large);
-}
 
 void PrintFormatted(int x, int y, int style, const char* format, ...)
 {

@@ -2,9 +2,6 @@
 // 640 x 480 text space whose origin is the bottom-left corner of the window.
 #pragma once
 
-void BuildFonts();
-void KillFonts();
-
 // printf-style text at (x, y) in the current colour. A style outside 0-5 is 1.
 void PrintFormatted(int x, int y, int style, const char* format, ...)
     __attribute__((format(printf, 4, 5)));

@@ -15,9 +15,9 @@ namespace {
 PictureSet pictureSet;               // program lifetime, from InitRenderer
 std::vector<uint32_t> textureTable;  // by picture number; 0 = none
 
-bool loadTextures(int folderChoice, std::vector<std::string>& failures)
+bool loadTextures(int folderChoice, std::vector<PictureFailure>& failures)
 {
-    std::string failure;
+    PictureFailure failure;
     const std::string folder = PictureFolder(folderChoice);
     if (folder.empty())
         return false;
@@ -29,8 +29,7 @@ bool loadTextures(int folderChoice, std::vector<std::string>& failures)
         std::string path = folder + pictureSet.entries[i].file;
         std::unique_ptr<ImageRecord> image = LoadBitmapFile(path.c_str(), failure);
         if (!image) {
-            if (!failure.empty())
-                failures.push_back(failure);
+            failures.push_back(failure);
             continue;
         }
         status = true;
@@ -46,7 +45,7 @@ bool loadTextures(int folderChoice, std::vector<std::string>& failures)
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // rows carry no padding
-        glTexImage2D(GL_TEXTURE_2D, 0, 3, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
                      image->pixels.data());
     }
     return status;
@@ -78,12 +77,11 @@ uint32_t StarTexture()
     return TextureOf(pictureSet.star);
 }
 
-bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<std::string>& failures)
+bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<PictureFailure>& failures)
 {
     pictureSet = pictures;
     if (!loadTextures(folderChoice, failures))
         return false;
-    BuildFonts();
 
     if (renderState.useGL) {
         glEnable(GL_TEXTURE_2D);

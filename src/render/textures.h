@@ -1,5 +1,7 @@
 // The pictures the game hands the toolkit at start-up, their textures, and the renderer's set-up.
 #pragma once
+#include "render/bmp.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -35,6 +37,6 @@ uint32_t StarTexture();
 
 // Reads the set's pictures from PictureFolder(folderChoice), builds the fonts, sets
 // the initial drawing state and seeds the star field. False (and no more done) when
-// no picture loaded; each picture that could not be read adds the text of its
-// failure to failures (a missing one adds nothing).
-bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<std::string>& failures);
+// no picture loaded; each entry whose picture could not be read, a missing one too,
+// adds its failure to failures.
+bool InitRenderer(int folderChoice, const PictureSet& pictures, std::vector<PictureFailure>& failures);

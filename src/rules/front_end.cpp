@@ -55,11 +55,11 @@ void advancePulse(TitleMenuState& menu)
 void readMenuKeys(const bool* keys)
 {
     ScreenState& s = screenState;
-    if (keys['N']) {
+    if (keys[int{'N'}]) {
         s.lower(Screen::Title);
         s.raise(Screen::Objective);
     }
-    if (keys['L'] && SavedGameExists()) {
+    if (keys[int{'L'}] && SavedGameExists()) {
         s.lower(Screen::Title);
         s.loadGameRequested = true;
     }

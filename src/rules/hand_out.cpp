@@ -110,7 +110,7 @@ void HandOutControl(const bool* keys)
 void GradeOrder(int b)
 {
     DayStats& d = day.stats;
-    if (b < 0 || b >= kBagCount || !day.bags[b].receipt)
+    if (!day.bags[b].receipt)
         return;
     Receipt& receipt = *day.bags[b].receipt;
 
@@ -140,8 +140,6 @@ void GradeOrder(int b)
 
 float computeAccuracy(int b)
 {
-    if (b < 0 || b >= kBagCount)
-        return 0.0f;
     Bag& bag = day.bags[b];
     if (!bag.receipt)
         return bag.accuracy;

@@ -8,7 +8,7 @@
 void HandOutViewStep();
 
 void HandOutControl(const bool* keys);
-// Records one order handed out from bag b.
+// Records one order handed out from bag b (0..kBagCount-1, as in model/orders.h).
 void GradeOrder(int b);
 // Receipt against the customer's order, in percent; stored in the bag.
 float computeAccuracy(int b);

@@ -43,10 +43,12 @@ void bagFrontJob()
     if (b < 0) {
         wasteItem(job.item);
     } else if (day.bags[b].receipt) {
-        if (!bagItemOnReceipt(*day.bags[b].receipt, job.name.c_str()))
+        if (!bagItemOnReceipt(*day.bags[b].receipt, job.name.c_str())) {
             wasteItem(job.item);
-        else
+            QueueSound(SoundEvent::ItemNotOnReceipt);
+        } else {
             QueueSound(bagComplete(b) ? SoundEvent::BagReady : SoundEvent::ItemBagged);
+        }
     }
     // A selected bag without a receipt: thrown away, not counted.
     popCookJob();
@@ -119,6 +121,7 @@ void KitchenControl(const bool* keys)
             continue;
         for (int b = 0; b < kBagCount; ++b)
             g.bags[b].selected = b == k / 2;
+        QueueSound(SoundEvent::BagPicked);
     }
 
     if (KeyPressedOnce(keys, Key::Enter, Latch::Enter)) {

@@ -1,8 +1,9 @@
-// Writing the saved game (whole, through a temporary file) and reading it back
-// field by field, keeping whatever cannot be read.
+// Writing the saved game, whole, through a temporary file; a save that fails
+// tells the terminal where and why.
 #include "rules/saved_game.h"
 #include "rules/saved_game_folder.h"
 
+#include "model/float_chars.h"
 #include "model/game_state.h"
 
 #include <cerrno>
@@ -10,19 +11,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace {
-
-
-// Far beyond any game, and far enough below the integer limit that the days
-// and sales still to come cannot overflow.
-constexpr int32_t kMaxDayNumber = 1'000'000'000;
-constexpr int32_t kMaxCount = 1'000'000'000;
-// Above this a best-day number does not fit its integer.
-constexpr float kBestDayNumberLimit = 2147483648.0f;
 
 // The order of the three lines of lifetime sales.
 constexpr ItemCategory kSavedCategories[] = {ItemCategory::Burger, ItemCategory::Drink, ItemCategory::Side};
@@ -104,24 +98,37 @@ void stepDone(int step)
         savedGameStepHook(step);
 }
 
-// The old file stays as it was unless the new one is complete on disk.
-bool replaceSavedGame(const std::string& text)
+// The old file stays as it was unless the new one is complete on disk. False,
+// with the step that failed and the system's reason, when it was not saved.
+bool replaceSavedGame(const std::string& text, std::string& failure)
 {
-    if (!MakeSavedGameFolder())
+    if (!MakeSavedGameFolder(failure)) {
+        failure = "cannot make the folder " + SavedGameFolder() + ": " + failure;
         return false;
+    }
     const std::string temporary = SavedGameTemporaryPath();
+    auto failed = [&failure, &temporary](const char* step) {
+        if (failure.empty())
+            failure = std::string(step) + " " + temporary + ": " + std::strerror(errno);
+    };
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
+    if (fd < 0) {
+        failed("cannot create");
         return false;
+    }
     stepDone(1);
-    bool ok = writeAll(fd, text);
+    if (!writeAll(fd, text))
+        failed("cannot write");
     stepDone(2);
-    ok = ok && ::fsync(fd) == 0;
+    if (failure.empty() && ::fsync(fd) != 0)
+        failed("cannot flush to disk");
     stepDone(3);
-    ok = ::close(fd) == 0 && ok;
+    if (::close(fd) != 0)
+        failed("cannot close");
     stepDone(4);
-    ok = ok && ::rename(temporary.c_str(), SavedGamePath().c_str()) == 0;
-    if (!ok) {
+    if (failure.empty() && ::rename(temporary.c_str(), SavedGamePath().c_str()) != 0)
+        failed("cannot put in place");
+    if (!failure.empty()) {
         ::unlink(temporary.c_str());
         return false;
     }
@@ -139,98 +146,6 @@ bool replaceSavedGame(const std::string& text)
     return true;
 }
 
-// Blank-separated values, one per field. A value too long for any number is
-// consumed whole and read as bad, so the fields after it stay in step.
-class ValueReader {
-public:
-    explicit ValueReader(std::FILE* file) : file_(file) {}
-
-    // False at the end of the file; otherwise token holds the next value
-    // (empty when it was too long to be a number).
-    bool next(std::string& token)
-    {
-        token.clear();
-        if (file_ == nullptr)
-            return false;
-        int c = std::fgetc(file_);
-        while (c != EOF && isBlank(c))
-            c = std::fgetc(file_);
-        if (c == EOF)
-            return false;
-        bool tooLong = false;
-        for (; c != EOF && !isBlank(c); c = std::fgetc(file_)) {
-            if (token.size() < kMaxToken)
-                token += static_cast<char>(c);
-            else
-                tooLong = true;
-        }
-        if (tooLong)
-            token.clear();
-        return true;
-    }
-
-private:
-    static constexpr size_t kMaxToken = 64;
-    static bool isBlank(int c)
-    {
-        return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-    }
-
-    std::FILE* file_;
-};
-
-// The whole token must be the number; a leading '+' is allowed as stream input allows it.
-template <class T>
-bool parseNumber(const std::string& token, T& value)
-{
-    const char* first = token.data();
-    const char* last = first + token.size();
-    if (first != last && *first == '+' && last - first > 1 && first[1] != '-')
-        ++first;
-    if (first == last)
-        return false;
-    const auto [end, error] = std::from_chars(first, last, value);
-    return error == std::errc() && end == last;
-}
-
-class FieldLoader {
-public:
-    explicit FieldLoader(ValueReader& reader) : reader_(reader) {}
-
-    void integer(int32_t& field, int32_t low, int32_t high)
-    {
-        int32_t v = 0;
-        if (nextToken() && parseNumber(token_, v) && v >= low && v <= high)
-            field = v;
-    }
-    void count(int32_t& field) { integer(field, 0, kMaxCount); }
-
-    void finite(float& field)
-    {
-        float v = 0.0f;
-        if (nextToken() && parseNumber(token_, v) && std::isfinite(v))
-            field = v;
-    }
-    void percentage(float& field)
-    {
-        float v = 0.0f;
-        if (nextToken() && parseNumber(token_, v) && v >= 0.0f && v <= 100.0f)
-            field = v;
-    }
-    void bestDayNumber(TotalStats& total)
-    {
-        float v = 0.0f;
-        if (nextToken() && parseNumber(token_, v) && v >= 0.0f && v < kBestDayNumberLimit)
-            total.writeBestDayNumber(v);
-    }
-
-private:
-    bool nextToken() { return reader_.next(token_); }
-
-    ValueReader& reader_;
-    std::string token_;
-};
-
 }  // namespace
 
 void (*savedGameStepHook)(int step) = nullptr;
@@ -238,47 +153,21 @@ void (*savedGameStepHook)(int step) = nullptr;
 std::string SavedFloatText(float value)
 {
     char text[64];
-    auto general = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+    auto general = FloatToChars(text, text + sizeof text, value, 6);
     float back = 0.0f;
-    const auto read = std::from_chars(text, general.ptr, back);
+    const auto read = FloatFromChars(text, general.ptr, back);
     if (std::isfinite(value) && read.ec == std::errc() && back == value)
         return std::string(text, general.ptr);
-    const auto shortest = std::to_chars(text, text + sizeof text, value);
+    const auto shortest = FloatToChars(text, text + sizeof text, value);
     return std::string(text, shortest.ptr);
 }
 
 bool SaveGame(float headsetBattery, float customerSatisfaction)
 {
-    return replaceSavedGame(savedGameText(headsetBattery, customerSatisfaction));
-}
-
-void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver)
-{
-    std::FILE* file = std::fopen(SavedGamePath().c_str(), "r");
-    ValueReader reader(file);
-    FieldLoader load(reader);
-    TotalStats& total = game.totals;
-    UpgradeLevels& levels = game.upgradeLevels;
-
-    load.integer(day.stats.dayNumber, 1, kMaxDayNumber);
-    for (ItemCategory category : kSavedCategories)
-        for (const MenuItemSpec* item : ItemsInOrder(category, &MenuItemSpec::savedRank))
-            load.count(soldCounter(total, *item));
-    load.finite(total.fastestOrder);
-    load.finite(total.bestDayRevenue);
-    load.bestDayNumber(total);
-    load.finite(total.funds);
-    load.count(total.customers);
-    load.count(total.ordersServed);
-    load.integer(levels.drinks, 0, 5);
-    load.integer(levels.burgers, 0, 5);
-    load.integer(levels.sides, 0, 5);
-    load.integer(levels.advertisement, 0, 5);
-    load.percentage(headsetBattery);
-    load.finite(customerSatisfaction);
-
-    if (file != nullptr)
-        std::fclose(file);
-    dayOver = true;
-    game.betweenDaysStage = BetweenDaysStage::Shop;
+    std::string failure;
+    if (replaceSavedGame(savedGameText(headsetBattery, customerSatisfaction), failure))
+        return true;
+    std::fprintf(stderr, "%s: %s: not saved: %s\n", program_invocation_short_name, SavedGamePath().c_str(),
+                 failure.c_str());
+    return false;
 }

@@ -2,10 +2,12 @@
 #pragma once
 #include <string>
 
-// Writes the game; the file is replaced whole or not at all. True when it was.
+// Writes the game; the file is replaced whole or not at all. True when it was;
+// otherwise standard error is told the path, the step and the system's reason.
 bool SaveGame(float headsetBattery, float customerSatisfaction);
 // Reads the saved game and opens the between-days shop. A value that cannot be
-// read or is out of range leaves its own field as it was.
+// read or is out of range leaves its own field as it was, and standard error is
+// told the field, the text found and the value kept; so is a file that ends early.
 void LoadGame(float& headsetBattery, float& customerSatisfaction, bool& dayOver);
 // Called after each step of SaveGame that touches the file system, numbered from
 // 1 (create the temporary file, write, flush to disk, close, rename over the old

@@ -27,11 +27,15 @@ std::string SavedGameTemporaryPath()
     return savedGameFolder + "SavedGame.txt.tmp";
 }
 
-bool MakeSavedGameFolder()
+bool MakeSavedGameFolder(std::string& problem)
 {
     if (savedGameFolder.empty())
         return true;
     std::error_code error;
     std::filesystem::create_directories(savedGameFolder, error);
-    return std::filesystem::is_directory(savedGameFolder, error);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(savedGameFolder, ignored))
+        return true;
+    problem = error ? error.message() : "not a folder";
+    return false;
 }

@@ -10,5 +10,6 @@ const std::string& SavedGameFolder();
 // The saved game's path, and the temporary file a save is written to first.
 std::string SavedGamePath();
 std::string SavedGameTemporaryPath();
-// Makes the folder (and its parents) when it is not there yet; false when it cannot.
-bool MakeSavedGameFolder();
+// Makes the folder (and its parents) when it is not there yet; false, with the
+// system's reason in problem, when it cannot.
+bool MakeSavedGameFolder(std::string& problem);

@@ -3,9 +3,9 @@
 #include "render/toolkit.h"
 #include "screens/in_game_views.h"
 
-void DrawDay(const DayFrame& frame)
+void DrawDay(const DayFrame& frame, const DrawOptions& options)
 {
-    DrawKitchenQueueStrip(frame.strip);
+    DrawKitchenQueueStrip(frame.strip, options.reducedFlashing);
     for (int v = 0; v < frame.viewCount; ++v) {
         const ViewValues& view = frame.views[v];
         if (const auto* values = std::get_if<RegisterValues>(&view.view))
@@ -13,7 +13,7 @@ void DrawDay(const DayFrame& frame)
         else if (const auto* values = std::get_if<KitchenValues>(&view.view))
             DrawKitchenView(*values, view.offset);
         else
-            DrawHandOutView(std::get<HandOutValues>(view.view), view.offset);
+            DrawHandOutView(std::get<HandOutValues>(view.view), view.offset, options.reducedFlashing);
     }
     if (frame.spokenOrder)
         DrawSpokenOrder(*frame.spokenOrder);

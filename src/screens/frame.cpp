@@ -24,6 +24,7 @@ void beginScene(const std::optional<StarsFrame>& stars)
 }
 
 struct DrawScreen {
+    DrawOptions options;
     void operator()(const TitleFrame& f) const { DrawTitleMenu(f); }
     void operator()(const OptionsFrame& f) const { DrawOptionsScreen(f); }
     void operator()(const CreditsFrame& f) const { DrawCreditsScreen(f); }
@@ -32,7 +33,7 @@ struct DrawScreen {
     void operator()(const InGameFrame& f) const
     {
         if (const DayFrame* day = std::get_if<DayFrame>(&f))
-            DrawDay(*day);
+            DrawDay(*day, options);
         else
             DrawBetweenDays(std::get<BetweenDaysFrame>(f));
     }
@@ -40,10 +41,13 @@ struct DrawScreen {
 
 }  // namespace
 
-void DrawFrame(const Frame& frame)
+void DrawFrame(const Frame& frame, const DrawOptions& options)
 {
+    // A red background left from before the option was switched on goes too.
+    if (options.reducedFlashing && renderState.clearColour[0] > 0.0f)
+        SetClearColour(0.0f, 0.0f, 0.0f, 0.0f);
     beginScene(frame.stars);
-    std::visit(DrawScreen{}, frame.screen);
+    std::visit(DrawScreen{options}, frame.screen);
     EndSceneFrame();
 }
 

@@ -1,5 +1,5 @@
 // The hand-out view: the car at the window, the picked-up bag with its order
-// number, and the red flash after a bag went to the wrong car.
+// number, and the red flash (or red frame) after a bag went to the wrong car.
 #include "screens/in_game_views.h"
 
 #include "model/pictures.h"
@@ -32,11 +32,21 @@ void drawInstructions(int offset, bool carWithoutReceipt)
         PrintText(offset + 445, 200, "Yellow", 0, kWaveOnHint);
 }
 
+// A red frame just inside the window's picture, for a wrong bag with reduced flashing.
+void drawRedFrame(int offset)
+{
+    SetBlending(false);
+    DrawSpriteAtPixel("Red", Picture::HorizontalRuleThick, offset + 216, 433, 6.0f);
+    DrawSpriteAtPixel("Red", Picture::HorizontalRuleThick, offset + 216, 95, 6.0f);
+    DrawSpriteAtPixel("Red", Picture::VerticalRuleThick, offset + 4, 264, 4.76f);
+    DrawSpriteAtPixel("Red", Picture::VerticalRuleThick, offset + 428, 264, 4.76f);
+}
+
 }  // namespace
 
-void DrawHandOutView(const HandOutValues& view, int offset)
+void DrawHandOutView(const HandOutValues& view, int offset, bool reducedFlashing)
 {
-    if (view.redFlash)
+    if (view.redFlash && !reducedFlashing)
         SetClearColour(1.0f, 0.0f, 0.0f, 0.0f);
     else
         SetClearColour(0.0f, 0.0f, 0.0f, 0.0f);
@@ -64,4 +74,6 @@ void DrawHandOutView(const HandOutValues& view, int offset)
     else if (!view.customerQueueEmpty)
         DrawSpriteAtPixel("White", windowPicture(view.windowCustomerPicture), offset + 215, 264, 2.529f);
     SetBlending(false);
+    if (view.redFlash && reducedFlashing)
+        drawRedFrame(offset);
 }

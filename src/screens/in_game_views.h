@@ -3,13 +3,14 @@
 // customer's spoken order, the speaker icon and the status bar.
 #pragma once
 #include "model/day_frame.h"
+#include "screens/draw_options.h"
 
-void DrawKitchenQueueStrip(const StripValues& strip);
+void DrawKitchenQueueStrip(const StripValues& strip, bool reducedFlashing);
 void DrawRegisterView(const RegisterValues& view, int offset);
 void DrawKitchenView(const KitchenValues& view, int offset);
-void DrawHandOutView(const HandOutValues& view, int offset);
+void DrawHandOutView(const HandOutValues& view, int offset, bool reducedFlashing);
 void DrawSpokenOrder(const Customer& latest);
 void DrawSpeakerIcon(RegisterState registerState);
 void DrawStatusBar(const StatusValues& status);
 // A whole frame of the day, in the order its steps took the values.
-void DrawDay(const DayFrame& frame);
+void DrawDay(const DayFrame& frame, const DrawOptions& options);

@@ -27,7 +27,10 @@ void setCookingColour(int item, float f)
     }
 }
 
-void drawBox(const StripSlot& job, int i)
+// A finished job's box with reduced flashing: one colour, apart from every cooking tint.
+constexpr float kDoneRed = 1.0f, kDoneGreen = 0.78f, kDoneBlue = 0.1f;
+
+void drawBox(const StripSlot& job, int i, bool reducedFlashing)
 {
     const float x = -1.775f + 0.886f * static_cast<float>(i);
     const float y = -1.354f;
@@ -42,6 +45,8 @@ void drawBox(const StripSlot& job, int i)
         const float f = job.progress / 100.0f;
         if (f < 1.0f)
             setCookingColour(job.item, f);
+        else if (reducedFlashing)
+            SetColour(kDoneRed, kDoneGreen, kDoneBlue);
         else
             SetColour(job.red, job.green, job.blue);  // as the display timers left it
         DrawSprite("", Picture::Box, x, y, 1.1f);
@@ -67,11 +72,11 @@ void drawLabel(const StripSlot& job, int i)
 
 }  // namespace
 
-void DrawKitchenQueueStrip(const StripValues& strip)
+void DrawKitchenQueueStrip(const StripValues& strip, bool reducedFlashing)
 {
     SetBlending(false);
     for (int i = 0; i < kStripSlots; ++i)
-        drawBox(strip.slots[i], i);
+        drawBox(strip.slots[i], i, reducedFlashing);
 
     DrawSprite("White", Picture::HorizontalRule, 0.0f, -1.02f, 10.0f);
     for (int j = 0; j < 4; ++j)

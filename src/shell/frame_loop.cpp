@@ -36,7 +36,7 @@ bool FramePass()
         drew = true;
     } else {
         const bool withGL = StartRecordedFrame();
-        DrawFrame(StepScreen(keys, shell.done, shell.escapePressed));
+        DrawFrame(StepScreen(keys, shell.done, shell.escapePressed), shell.drawOptions);
         // Pausing is for a game in progress, judged after this frame's step.
         shell.pauseAllowed = CurrentScreen(screenState, shell.escapePressed) == Screen::Game;
         PresentRecordedFrame(withGL);

@@ -15,10 +15,13 @@ using CurrentDrawable = unsigned long (*)();
 using QueryContext = int (*)(void*, void*, int, int*);
 using QueryExtensions = const char* (*)(void*, int);
 using CopySubBuffer = void (*)(void*, unsigned long, int, int, int, int);
+using QueryDrawable = void (*)(void*, unsigned long, int, unsigned int*);
 constexpr int kGlxScreen = 0x800C;
+constexpr int kGlxWidth = 0x801D, kGlxHeight = 0x801E;
 
 struct Copying {  // the context's lifetime
     CopySubBuffer copy = nullptr;
+    QueryDrawable size = nullptr;
     void* display = nullptr;
     unsigned long drawable = 0;
 };
@@ -44,7 +47,8 @@ bool StartCopyingParts()
     const auto query = reinterpret_cast<QueryContext>(GLFunction("glXQueryContext"));
     const auto extensions = reinterpret_cast<QueryExtensions>(GLFunction("glXQueryExtensionsString"));
     const auto copy = reinterpret_cast<CopySubBuffer>(GLFunction("glXCopySubBufferMESA"));
-    if (!display || !context || !drawable || !query || !extensions || !copy)
+    const auto size = reinterpret_cast<QueryDrawable>(GLFunction("glXQueryDrawable"));
+    if (!display || !context || !drawable || !query || !extensions || !copy || !size)
         return false;
     void* x = display();
     if (x == nullptr || context() == nullptr)
@@ -54,7 +58,7 @@ bool StartCopyingParts()
     const char* listedExtensions = extensions(x, screen);
     if (listedExtensions == nullptr || !listed(listedExtensions, "GLX_MESA_copy_sub_buffer"))
         return false;
-    copying = {copy, x, drawable()};
+    copying = {copy, size, x, drawable()};
     return true;
 }
 
@@ -62,4 +66,12 @@ void CopyPartsToWindow(std::span<const PictureRect> parts)
 {
     for (const PictureRect& part : parts)
         copying.copy(copying.display, copying.drawable, part.x, part.y, part.width, part.height);
+}
+
+bool WindowIsSized(int width, int height)
+{
+    unsigned int serverWidth = 0, serverHeight = 0;
+    copying.size(copying.display, copying.drawable, kGlxWidth, &serverWidth);
+    copying.size(copying.display, copying.drawable, kGlxHeight, &serverHeight);
+    return static_cast<int>(serverWidth) == width && static_cast<int>(serverHeight) == height;
 }

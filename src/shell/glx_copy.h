@@ -10,3 +10,8 @@
 bool StartCopyingParts();
 // Copies the parts (window pixels, from the bottom left) to the window.
 void CopyPartsToWindow(std::span<const PictureRect> parts);
+// Whether the X server has the window at this size, from which the renderer sizes
+// its back buffer. SDL's idea of it can differ: full screen without a window
+// manager changes SDL's size alone, and parts copied at that size would lie
+// outside the back buffer.
+bool WindowIsSized(int width, int height);

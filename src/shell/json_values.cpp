@@ -1,9 +1,9 @@
 // JSON values in the replay tool's format.
 #include "shell/json_values.h"
 
+#include "model/float_chars.h"
 #include "model/game_clock.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -16,7 +16,7 @@ nlohmann::json JsonFloat(float value)
     // The shortest decimal that reads back to this float; as a double it prints
     // with the same digits.
     char text[64];
-    auto result = std::to_chars(text, text + sizeof text - 1, value);
+    auto result = FloatToChars(text, text + sizeof text - 1, value);
     *result.ptr = '\0';
     double shortest = std::strtod(text, nullptr);
     // Whole values print without a fraction ("100", not "100.0"): that is their shortest form.

@@ -1,9 +1,11 @@
 // The platform layer: window, OpenGL context, events and clock, on SDL2.
 #pragma once
+#include <string>
 
 // Opens the window (resizable, full drawable size on high-density displays) with
 // an OpenGL compatibility context and sets up the renderer (StartRenderer). On
-// failure everything made is released, the message box is shown and false comes back.
+// failure everything made is released, the message box is shown and false comes back;
+// without a display (and no headless driver asked for) it says so on standard error.
 bool CreateGameWindow(const char* title, int width, int height, int bits);
 void DestroyGameWindow();
 // Headless runs: SDL's offscreen video driver and no message box windows.
@@ -14,6 +16,10 @@ bool PollOneEvent();
 // While a recorded game plays, the player's keys and minimise/restore are not
 // handed to the game.
 extern bool playerKeysIgnored;
+// The window's icon from a BMP file (with alpha); a file that cannot be read is named.
+void SetGameWindowIcon(const std::string& path);
+// The remembered size and full screen, once the window is open.
+void ApplyWindowSettings(int width, int height, bool fullScreen);
 // The window's size in screen units (not pixels, on a high-density display).
 void GameWindowSize(int& width, int& height);
 // Blocks until an event arrives or the timeout passes (used while minimised).

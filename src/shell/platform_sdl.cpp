@@ -6,20 +6,18 @@
 #include "render/text.h"
 #include "render/textures.h"
 #include "render/window_viewport.h"
-#include "shell/frame_pacer.h"
 #include "shell/frame_present.h"
-#include "shell/glx_copy.h"
 #include "shell/message_box.h"
+#include "shell/settings.h"
 #include "shell/shell_state.h"
-#include "shell/sound_player.h"
+#include "shell/sound_keys.h"
 #include "shell/start_up.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL.h>
-#include <chrono>
-#include <cstring>
-#include <thread>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -29,51 +27,6 @@ struct WindowResources {  // each remembered while it exists
     SDL_GLContext context = nullptr;
 };
 WindowResources resources;
-
-struct FrameTimer {
-    bool highResolution = false;
-    uint64_t frequency = 0;
-    float resolution = 0.0f;
-    uint64_t start = 0;
-};
-FrameTimer frameTimer;
-FramePacer framePacer;
-
-// How a drawn frame reaches the window, worked out once its context is current.
-struct Presenting {  // the window's lifetime
-    bool lookedAt = false;
-    bool keepsPicture = false;
-    bool copiesParts = false;
-};
-Presenting presenting;
-
-void lookAtPresenting()
-{
-    if (presenting.lookedAt)
-        return;
-    presenting.lookedAt = true;
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver != nullptr && std::strcmp(driver, "offscreen") == 0)
-        presenting.keepsPicture = true;  // a buffer of its own, which a swap leaves as it is
-    else if (StartCopyingParts())
-        presenting.keepsPicture = presenting.copiesParts = true;
-}
-
-// Whether the window has been resized since the events were last read. The
-// renderer sizes its back buffer from the window whenever it looks, and its
-// reply comes after the resize's event, which is then waiting.
-bool resizeWaiting()
-{
-    SDL_PumpEvents();
-    SDL_Event events[16];
-    const int count = SDL_PeepEvents(events, 16, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
-    for (int i = 0; i < count; ++i) {
-        const Uint8 what = events[i].window.event;
-        if (what == SDL_WINDOWEVENT_SIZE_CHANGED || what == SDL_WINDOWEVENT_RESIZED)
-            return true;
-    }
-    return false;
-}
 
 // On a high-density display the drawable has more pixels than the window has points.
 void resizeToDrawable()
@@ -90,11 +43,31 @@ bool isFullScreenToggle(const SDL_KeyboardEvent& key)
            ((key.keysym.mod & KMOD_ALT) && (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER));
 }
 
+bool fullScreen()
+{
+    return (SDL_GetWindowFlags(resources.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
 void toggleFullScreen()
 {
-    const bool full = (SDL_GetWindowFlags(resources.window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-    SDL_SetWindowFullscreen(resources.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    settings.fullScreen = !fullScreen();
+    SDL_SetWindowFullscreen(resources.window, settings.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
     PictureLost();
+    SaveSettings();
+}
+
+// A window of its own size (not full screen, not maximised) is the size to come back to.
+void rememberWindowSize()
+{
+    if (SDL_GetWindowFlags(resources.window) & (SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_MAXIMIZED))
+        return;
+    int width = 0, height = 0;
+    SDL_GetWindowSize(resources.window, &width, &height);
+    if (width == settings.windowWidth && height == settings.windowHeight)
+        return;
+    settings.windowWidth = width;
+    settings.windowHeight = height;
+    SaveSettings();
 }
 
 // The frame is presented only when it changed: whatever the window system says
@@ -115,6 +88,7 @@ void handleWindowEvent(const SDL_WindowEvent& window)
         break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
         resizeToDrawable();
+        rememberWindowSize();
         PictureLost();
         break;
     case SDL_WINDOWEVENT_SHOWN:
@@ -123,10 +97,51 @@ void handleWindowEvent(const SDL_WindowEvent& window)
     }
 }
 
-void failCreation(const char* message)
+// SDL's reason goes to the terminal beside the box; a renderer that found no pictures has said why itself.
+void failCreation(const char* message, bool sdlFailed = true)
 {
+    if (sdlFailed)
+        SayOnStderr(std::string("cannot open the window: ") + SDL_GetError());
     DestroyGameWindow();
     ShowMessageBox(message, "ERROR", MessageIcon::Exclamation);
+}
+
+// SDL falls back on its offscreen driver when no window system answers, and the
+// game would then run unseen: a window is only opened on a display, unless the run
+// asked for a driver itself (SDL_VIDEODRIVER, or UseOffscreenWindow for a headless run).
+bool driverAsked()
+{
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return asked != nullptr && asked[0] != '\0';
+}
+
+// "DISPLAY=:0 or WAYLAND_DISPLAY=wayland-0": the displays named; "" for none.
+std::string displaysNamed()
+{
+    std::string named;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const char* value = std::getenv(name); value != nullptr && value[0] != '\0')
+            named += std::string(named.empty() ? "" : " or ") + name + "=" + value;
+    return named;
+}
+
+// Before SDL starts: a display is named, or a driver asked for.
+bool displayNamed()
+{
+    if (driverAsked() || !displaysNamed().empty())
+        return true;
+    SayOnStderr("no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set");
+    return false;
+}
+
+// Once SDL has started: the display named answered.
+bool displayReached()
+{
+    const std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if ((driver != "offscreen" && driver != "dummy") || driverAsked())
+        return true;
+    SayOnStderr("no display to open the window on: cannot reach " + displaysNamed());
+    return false;
 }
 
 }  // namespace
@@ -139,11 +154,22 @@ void UseOffscreenWindow()
 
 bool CreateGameWindow(const char* title, int width, int height, int bits)
 {
+    if (!displayNamed())
+        return false;
+    // The window's class (X11) and app id (Wayland) are the desktop entry's
+    // StartupWMClass, so docks match the two; SDL 2.26 reads them from the environment.
+    setenv("SDL_VIDEO_X11_WMCLASS", "quorvel", 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", "quorvel", 0);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        SayOnStderr(std::string("cannot start the video: ") + SDL_GetError());
         ShowMessageBox("Failed To Register The Window Class.", "ERROR", MessageIcon::Exclamation);
         return false;
     }
     resources.videoStarted = true;
+    if (!displayReached()) {
+        DestroyGameWindow();
+        return false;
+    }
 
     // A compatibility context: the game draws with the fixed-function pipeline.
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
@@ -174,11 +200,14 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
         return false;
     }
     SDL_GL_SetSwapInterval(0);  // the frame loop paces itself
+#ifdef __EMSCRIPTEN__
+    drawFramesWhole = true;  // a browser's canvas keeps no picture between frames to draw parts over
+#endif
     SDL_RaiseWindow(resources.window);
 
     resizeToDrawable();
     if (!StartRenderer()) {
-        failCreation("Initialization Failed.");
+        failCreation("Initialization Failed.", false);
         return false;
     }
     return true;
@@ -187,7 +216,6 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
 void DestroyGameWindow()
 {
     if (resources.context != nullptr) {
-        KillFonts();  // the display lists need the context that made them
         if (SDL_GL_MakeCurrent(resources.window, nullptr) != 0)
             ShowMessageBox("Release Of DC And RC Failed.", "SHUTDOWN ERROR", MessageIcon::Information);
         SDL_GL_DeleteContext(resources.context);
@@ -197,7 +225,6 @@ void DestroyGameWindow()
         SDL_DestroyWindow(resources.window);
         resources.window = nullptr;
     }
-    presenting = Presenting{};
     if (resources.videoStarted) {
         SDL_Quit();
         resources.videoStarted = false;
@@ -243,11 +270,8 @@ bool PollOneEvent()
         shell.done = true;
         break;
     case SDL_KEYDOWN: {
-        if (event.key.keysym.sym == SDLK_F2) {  // no game key: the shell's sound switch
-            if (!event.key.repeat)
-                ToggleSound();
+        if (SoundKey(event.key.keysym.sym, event.key.repeat != 0))
             break;
-        }
         if (isFullScreenToggle(event.key)) {
             if (event.key.repeat == 0)
                 toggleFullScreen();
@@ -283,6 +307,26 @@ bool PollOneEvent()
 
 bool playerKeysIgnored = false;
 
+void SetGameWindowIcon(const std::string& path)
+{
+    SDL_Surface* icon = SDL_LoadBMP(path.c_str());
+    if (icon == nullptr) {
+        SayOnStderr(path + ": " + SDL_GetError() + "; the window shows the desktop's default icon");
+        return;
+    }
+    SDL_SetWindowIcon(resources.window, icon);
+    SDL_FreeSurface(icon);
+}
+
+void ApplyWindowSettings(int width, int height, bool full)
+{
+    if (resources.window == nullptr)
+        return;
+    SDL_SetWindowSize(resources.window, width, height);
+    if (full)
+        SDL_SetWindowFullscreen(resources.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 void GameWindowSize(int& width, int& height)
 {
     width = height = 0;
@@ -293,80 +337,6 @@ void GameWindowSize(int& width, int& height)
 void WaitForEvent(int timeoutMs)
 {
     SDL_WaitEventTimeout(nullptr, timeoutMs);
-}
-
-void InitFrameTimer()
-{
-    frameTimer = FrameTimer{};
-    frameTimer.frequency = SDL_GetPerformanceFrequency();
-    if (frameTimer.frequency != 0) {
-        frameTimer.highResolution = true;
-        frameTimer.start = SDL_GetPerformanceCounter();
-        frameTimer.resolution = 1.0f / static_cast<float>(frameTimer.frequency);
-    } else {
-        frameTimer.resolution = 0.001f;
-        frameTimer.frequency = 1000;
-        frameTimer.start = SDL_GetTicks64();
-    }
-}
-
-float FrameTimeNow()
-{
-    uint64_t now = frameTimer.highResolution ? SDL_GetPerformanceCounter() : SDL_GetTicks64();
-    // In double before the final rounding, so that long sessions keep their resolution.
-    return static_cast<float>(static_cast<double>(now - frameTimer.start) * 1000.0 /
-                              static_cast<double>(frameTimer.frequency));
-}
-
-void WaitUntil(float targetMs)
-{
-    // Sleep until the learned margin before the deadline, then spin to it.
-    for (;;) {
-        const float now = FrameTimeNow();
-        const float left = targetMs - now;
-        if (left <= 0.0f)
-            return;
-        const float sleepMs = left - framePacer.SpinMargin();
-        if (sleepMs > 0.05f) {
-            std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int>(sleepMs * 1000.0f)));
-            framePacer.RecordSleep(sleepMs, FrameTimeNow() - now);
-        }
-    }
-}
-
-void* GLFunction(const char* name)
-{
-    return SDL_GL_GetProcAddress(name);
-}
-
-void SwapGameWindow()
-{
-    if (resources.window == nullptr)
-        return;
-    lookAtPresenting();
-    // A whole frame is swapped in, which also has the renderer look at the
-    // window's size again; parts are copied, unless a resize would put them
-    // outside the back buffer: the next frame is then drawn whole.
-    const Damage& damage = PresentedDamage();
-    if (!presenting.copiesParts || damage.whole)
-        SDL_GL_SwapWindow(resources.window);
-    else if (resizeWaiting())
-        PictureLost();
-    else
-        CopyPartsToWindow(damage.parts);
-}
-
-void BeforeWholeFrame()
-{
-    lookAtPresenting();
-    if (presenting.copiesParts && resources.window != nullptr)
-        SDL_GL_SwapWindow(resources.window);
-}
-
-bool PresentKeepsPicture()
-{
-    lookAtPresenting();
-    return presenting.keepsPicture;
 }
 
 void ResizeScene(int width, int height)

@@ -4,6 +4,7 @@
 #include "model/key_codes.h"
 
 #include <cctype>
+#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -58,6 +59,26 @@ int KeyCodeFromName(const std::string& name)
 
 namespace {
 
+// A word of the script as a message quotes it: bytes that are not printable as
+// \xNN, and no more than a few dozen of them, so that a file of another kind is
+// never poured onto the terminal.
+std::string printable(const std::string& word)
+{
+    constexpr size_t kMaxShown = 40;
+    std::string shown;
+    for (size_t i = 0; i < word.size() && i < kMaxShown; ++i) {
+        const unsigned char c = static_cast<unsigned char>(word[i]);
+        if (c >= 0x20 && c < 0x7f) {
+            shown += static_cast<char>(c);
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            shown += escaped;
+        }
+    }
+    return word.size() > kMaxShown ? shown + "..." : shown;
+}
+
 bool parseCount(const std::string& word, long long& value)
 {
     if (word.empty() || word.size() > 12)
@@ -100,7 +121,7 @@ bool parseCondition(const std::string& line, const std::vector<std::string>& w, 
     value.erase(value.find_last_not_of(" \t\r") + 1);
     c.condition.value = nlohmann::json::parse(value, nullptr, false);
     if (c.condition.value.is_discarded()) {
-        error = "not a JSON value: " + value;
+        error = "not a JSON value: " + printable(value);
         return false;
     }
     std::istringstream segments(w[1]);
@@ -141,7 +162,7 @@ bool parseKeys(const Line& l, Command& c, std::string& error)
     for (size_t i = 1; i < l.w.size(); ++i) {
         int code = KeyCodeFromName(l.w[i]);
         if (code < 0) {
-            error = "unknown key '" + l.w[i] + "'";
+            error = "unknown key '" + printable(l.w[i]) + "'";
             return false;
         }
         c.keys.push_back(code);
@@ -219,7 +240,7 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
         return true;
     const auto syntax = kCommands.find(line.w[0]);
     if (syntax == kCommands.end()) {
-        error = "unknown command '" + line.w[0] + "'";
+        error = "unknown command '" + printable(line.w[0]) + "'";
         return false;
     }
     Command c{};

@@ -2,25 +2,40 @@
 #include "shell/session.h"
 
 #include "shell/dump.h"
+#include "shell/message_box.h"
 #include "shell/platform.h"
 #include "shell/shell_state.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 
 namespace {
 
+// The game's options: adding one is a row here and a field of SessionOptions.
+const OptionRow<SessionOptions> kOptions[] = {
+    {{"--mute", nullptr, FileUse::None, "start with the sound off"}, &SessionOptions::mute},
+    {{"--reduced-flashing", nullptr, FileUse::None, "steady colours on the strip, a red frame for a wrong bag"},
+     &SessionOptions::reducedFlashing},
+    {{"--record", "FILE", FileUse::Output, "write the session to FILE as a replay script"}, &SessionOptions::recordPath},
+    {{"--play", "FILE", FileUse::Script, "show the game recorded in FILE, then play on"}, &SessionOptions::playPath},
+    {{"--dump-at-exit", "FILE", FileUse::Output, "at the end, write the game's state to FILE as one line of JSON"},
+     &SessionOptions::dumpAtExitPath},
+    {{"--timedemo", "FILE", FileUse::Script, "play FILE as fast as frames draw, then print the frame times"},
+     &SessionOptions::timedemoPath},
+};
+
 bool readRecording(const std::string& path, std::vector<Command>& commands)
 {
     std::ifstream file(path);
     if (!file) {
-        std::fprintf(stderr, "quorvel: cannot read %s\n", path.c_str());
+        SayOnStderr(path + ": cannot read: " + std::strerror(errno));
         return false;
     }
     std::string line, error;
     for (int lineNumber = 1; std::getline(file, line); ++lineNumber) {
         if (!ParseLine(line, commands, error)) {
-            std::fprintf(stderr, "quorvel: %s: line %d: %s\n", path.c_str(), lineNumber, error.c_str());
+            SayOnStderr(path + ": not a recording: line " + std::to_string(lineNumber) + ": " + error);
             return false;
         }
     }
@@ -29,31 +44,11 @@ bool readRecording(const std::string& path, std::vector<Command>& commands)
 
 }  // namespace
 
-bool ParseSessionOptions(int argc, char** argv, SessionOptions& options)
+CommandLine ParseSessionOptions(int argc, char** argv, SessionOptions& options)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--mute") == 0) {
-            options.mute = true;
-            continue;
-        }
-        std::string* target = nullptr;
-        if (std::strcmp(argv[i], "--record") == 0)
-            target = &options.recordPath;
-        else if (std::strcmp(argv[i], "--play") == 0)
-            target = &options.playPath;
-        else if (std::strcmp(argv[i], "--dump-at-exit") == 0)
-            target = &options.dumpAtExitPath;
-        if (target == nullptr) {
-            std::fprintf(stderr, "quorvel: ignoring unknown option %s\n", argv[i]);
-            continue;
-        }
-        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            std::fprintf(stderr, "usage: quorvel [--mute] [--record FILE] [--play FILE] [--dump-at-exit FILE]\n");
-            return false;
-        }
-        *target = argv[++i];
-    }
-    return true;
+    const ProgramSyntax syntax{"A keyboard-only drive-thru restaurant game."};
+    std::string noOperand;
+    return ReadOptions<SessionOptions>(argc, argv, kOptions, syntax, options, noOperand);
 }
 
 Session::~Session()
@@ -71,14 +66,19 @@ bool Session::Start(const SessionOptions& options)
         playing_ = true;
         playerKeysIgnored = true;
     }
-    if (!options.recordPath.empty()) {
-        record_ = std::fopen(options.recordPath.c_str(), "w");
-        if (record_ == nullptr) {
-            std::fprintf(stderr, "quorvel: cannot write %s\n", options.recordPath.c_str());
-            return false;
-        }
-        std::fprintf(record_, "# A game of Quorvel, recorded; quorvel-replay plays it back.\n");
+    return true;
+}
+
+bool Session::StartRecording()
+{
+    if (options_.recordPath.empty())
+        return true;
+    record_ = std::fopen(options_.recordPath.c_str(), "w");
+    if (record_ == nullptr) {
+        SayOnStderr(options_.recordPath + ": cannot write: " + std::strerror(errno));
+        return false;
     }
+    std::fprintf(record_, "# A game of Quorvel, recorded; quorvel-replay plays it back.\n");
     return true;
 }
 
@@ -190,8 +190,9 @@ bool Session::Finish()
         return true;
     std::ofstream file(options_.dumpAtExitPath);
     file << DumpState(passes_).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    file.flush();
     if (!file) {
-        std::fprintf(stderr, "quorvel: cannot write %s\n", options_.dumpAtExitPath.c_str());
+        SayOnStderr(options_.dumpAtExitPath + ": cannot write: " + std::strerror(errno));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // A played session recorded as a replay script, a recorded session played back
 // in the game's window, and the game's final state written at exit.
 #pragma once
+#include "shell/command_line.h"
 #include "shell/script.h"
 
 #include <cstdio>
@@ -11,19 +12,24 @@ struct SessionOptions {
     std::string recordPath;     // --record FILE
     std::string playPath;       // --play FILE
     std::string dumpAtExitPath; // --dump-at-exit FILE
+    std::string timedemoPath;   // --timedemo FILE: played as fast as drawing allows, then timed
     bool mute = false;          // --mute: start with the sound off
+    bool reducedFlashing = false;  // --reduced-flashing: steady colours, a red frame for a wrong bag
 };
 
-// False, with a message on standard error, for an option that lacks its file; an
-// option the game does not know is ignored with a message.
-bool ParseSessionOptions(int argc, char** argv, SessionOptions& options);
+// The game's command line (the table of its options is in session.cpp): Run, or
+// the help or a complaint was printed and the game exits at once.
+CommandLine ParseSessionOptions(int argc, char** argv, SessionOptions& options);
 
 class Session {
 public:
     ~Session();
-    // Reads the recording to play and opens the one to write; false, with a
-    // message on standard error, when either cannot be done.
+    // Reads the recording to play; false, with a message on standard error, when
+    // it is not a recording.
     bool Start(const SessionOptions& options);
+    // Once the window is open: opens the recording to write (false, with a message,
+    // when it cannot be), so that a game that never started overwrites no file.
+    bool StartRecording();
     // After each handled event, and before each frame pass.
     void AfterEvent();
     void BeforePass();

@@ -1,6 +1,7 @@
 // The frame loop's state: the key array and the shell's flags.
 #pragma once
 #include "model/key_codes.h"
+#include "screens/draw_options.h"
 
 // Key state by Windows virtual-key code; written only by the event handling.
 extern bool keys[Key::Count];
@@ -12,6 +13,7 @@ struct ShellState {  // program lifetime
     bool paused = false;
     bool tabLatch = false;
     bool pauseAllowed = false;
+    DrawOptions drawOptions;    // the player's choice of drawing, handed to every frame's draw
 };
 extern ShellState shell;
 

@@ -9,9 +9,26 @@ void InitSound(bool muted);
 void ShutDownSound();
 
 // Starts the sounds the frame just run has queued; they play on while later frames run.
+// The closing bell and the day's fanfare of one frame play one after the other.
 void PlayQueuedSounds();
 // The drive-thru ambience loop: fades in when on, out when off. Called every frame.
 void SetAmbience(bool on);
 
 // F2: sound off, or on again.
 void ToggleSound();
+bool SoundMuted();
+
+// The volume of effects and ambience, in tenths (0 to 10); kept while muted.
+void SetVolume(int tenths);
+// F3 and F4: a tenth down or up, within 0 to 10; the new level comes back.
+int ChangeVolume(int tenths);
+
+// The speaker sign F2, F3 and F4 bring up over the picture for about 1.5 s; the
+// present path draws it while msLeft is above 0.
+struct SpeakerSign {
+    int level = 10;     // tenths
+    bool muted = false;
+    int msLeft = 0;
+};
+void ShowSpeakerSign();
+SpeakerSign CurrentSpeakerSign();

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,12 +41,25 @@ constexpr std::array<PictureEntry, pictureTable.size()> kPictureEntries = [] {
     return entries;
 }();
 
+// The terminal is told every failure of the folder the game draws from; of a folder
+// that gave no picture, only the files there that were refused: it is not the
+// game's folder, and what it lacks is no news.
+void sayPictureFailures(const std::vector<PictureFailure>& failures, bool folderUsed)
+{
+    std::set<std::string> said;  // a file that stands for several pictures is named once
+    for (const PictureFailure& failure : failures)
+        if ((folderUsed || !failure.missing) && said.insert(failure.path).second)
+            SayOnStderr(failure.path + ": " + failure.reason);
+}
+
 bool initRendererFrom(int folderChoice)
 {
-    std::vector<std::string> failures;
+    std::vector<PictureFailure> failures;
     const bool loaded = InitRenderer(folderChoice, {kPictureEntries, Picture::Font, Picture::Star}, failures);
-    for (const std::string& failure : failures)
-        ShowMessageBox(failure.c_str(), "Error", MessageIcon::None);
+    sayPictureFailures(failures, loaded);
+    for (const PictureFailure& failure : failures)
+        if (!failure.message.empty())
+            ShowMessageBox(failure.message.c_str(), "Error", MessageIcon::None);
     if (loaded)
         SeedStarField();  // its random draws follow the pictures' loading, as they always have
     return loaded;
@@ -72,7 +87,19 @@ bool startWindowOrNone(StartMode mode)
 
 bool StartRenderer()
 {
-    return initRendererFrom(1) || initRendererFrom(2) || initRendererFrom(3);
+    if (initRendererFrom(1) || initRendererFrom(2) || initRendererFrom(3))
+        return true;
+    std::string tried;
+    for (int folderChoice : {1, 2, 3}) {
+        const std::string folder = PictureFolder(folderChoice);
+        std::error_code error;
+        if (!folder.empty())  // empty: the installed folder could not be worked out
+            tried += (tried.empty() ? "" : ", ") + folder +
+                     (std::filesystem::is_directory(folder, error) ? " (no picture there could be read)"
+                                                                   : " (no such folder)");
+    }
+    SayOnStderr("no pictures: tried " + tried);
+    return false;
 }
 
 std::string PlayerDataFolder()

@@ -8,6 +8,7 @@
 #include "shell/start_up.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -71,13 +72,14 @@ bool ReadRecording(const std::string& path, std::vector<Command>& commands, cons
 {
     std::ifstream file(path);
     if (!file) {
-        std::fprintf(stderr, "%s: cannot read %s\n", program, path.c_str());
+        std::fprintf(stderr, "%s: %s: cannot read: %s\n", program, path.c_str(), std::strerror(errno));
         return false;
     }
     std::string line, error;
     for (int lineNumber = 1; std::getline(file, line); ++lineNumber)
         if (!ParseLine(line, commands, error)) {
-            std::fprintf(stderr, "%s: %s: line %d: %s\n", program, path.c_str(), lineNumber, error.c_str());
+            std::fprintf(stderr, "%s: %s: not a recording: line %d: %s\n", program, path.c_str(), lineNumber,
+                         error.c_str());
             return false;
         }
     return true;
@@ -127,19 +129,8 @@ double Percentile(const std::vector<double>& sorted, int percent)
     return sorted[std::min(sorted.size() - 1, sorted.size() * static_cast<size_t>(percent) / 100)];
 }
 
-bool RunTimedemoOption(int argc, char** argv, int& status)
+int RunTimedemo(const std::string& path)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--timedemo") != 0)
-            continue;
-        std::vector<Command> commands;
-        if (i + 1 >= argc || argv[i + 1][0] == '\0') {
-            std::fprintf(stderr, "usage: quorvel --timedemo FILE\n");
-            status = 2;
-        } else {
-            status = ReadRecording(argv[i + 1], commands, "quorvel") ? playInWindow(commands) : 2;
-        }
-        return true;
-    }
-    return false;
+    std::vector<Command> commands;
+    return ReadRecording(path, commands, "quorvel") ? playInWindow(commands) : 2;
 }

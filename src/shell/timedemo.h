@@ -7,7 +7,7 @@
 #include <vector>
 
 // The commands of a recording (a replay script); false, with a message naming
-// the file and the line on standard error, when it cannot be read.
+// the file and the line on standard error after "program: ", when it cannot be read.
 bool ReadRecording(const std::string& path, std::vector<Command>& commands, const char* program);
 
 struct FrameTimes {
@@ -25,8 +25,7 @@ FrameTimes PlayTimed(const std::vector<Command>& commands, long long frameLimit,
 // The median, or another percentile, of frame times sorted in ascending order.
 double Percentile(const std::vector<double>& sorted, int percent);
 
-// `quorvel --timedemo FILE`: true when the option was given, with the exit
-// status: the recording played in the game's window with no saved game (none is
-// kept either) and no sound, then frames, seconds, frames per second, median and
-// 99th-percentile frame time printed.
-bool RunTimedemoOption(int argc, char** argv, int& status);
+// `quorvel --timedemo FILE`, returning the exit status: the recording played in
+// the game's window with no saved game (none is kept either) and no sound, then
+// frames, seconds, frames per second, median and 99th-percentile frame time printed.
+int RunTimedemo(const std::string& path);

@@ -19,17 +19,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
     std::fclose(f);
 
-    std::string failure;
+    PictureFailure failure;
     auto image = LoadBitmapFile(path.c_str(), failure);
     if (image) {
         if (image->width <= 0 || image->height <= 0)
             std::abort();
         if (image->pixels.size() != static_cast<size_t>(image->width) * image->height * 3)
             std::abort();
-        if (!failure.empty())
+        if (!failure.reason.empty())
             std::abort();  // a picture that loaded must not also report a failure
-    } else if (size > 0 && failure.empty()) {
-        std::abort();  // a file with bytes in it that fails says why
+    } else if (size > 0 && (failure.message.empty() || failure.reason.empty())) {
+        std::abort();  // a file with bytes in it that fails says why, in its box and on the terminal
     }
     return 0;
 }

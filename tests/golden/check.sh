@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Plays the golden scripts through quorvel-replay and compares every byte of
 # their output with the recorded one. With --update, records it anew instead.
-# Usage: check.sh BUILD_DIR [--update]
+# Usage: check.sh BUILD_DIR [--update]; QUORVEL_REPLAY may name another build of
+# quorvel-replay to play them (the node build's, to prove the browser plays the same game).
 set -euo pipefail
 build="$(cd "$1" && pwd)"
 update="${2:-}"
+replay="${QUORVEL_REPLAY:-$build/quorvel-replay}"
 data="$(cd "$(dirname "${BASH_SOURCE[0]}")/../data/golden" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -17,7 +19,7 @@ for run in "${runs[@]}"; do
   read -r name folder <<<"$run"
   mkdir -p "$work/$folder"
   ln -sfn "$build/Images" "$work/$folder/Images"
-  (cd "$work/$folder" && "$build/quorvel-replay" --no-gl "$data/$name.txt") >"$work/$name.out"
+  (cd "$work/$folder" && "$replay" --no-gl "$data/$name.txt") >"$work/$name.out"
   if [ "$update" = "--update" ]; then
     gzip -9n <"$work/$name.out" >"$data/$name.out.gz"
     echo "recorded $name: $(wc -l <"$work/$name.out") lines"

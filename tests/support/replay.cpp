@@ -43,7 +43,7 @@ ReplayRun RunReplay(const std::string& script, const ReplayFolder* folder)
     return RunReplayAt(fresh.path(), script);
 }
 
-ReplayRun RunReplayAt(const fs::path& dir, const std::string& script)
+ReplayRun RunReplayAt(const fs::path& dir, const std::string& script, const std::string& options)
 {
     const fs::path scriptFile = dir / "script.txt";
     const fs::path outFile = dir / "out.txt";
@@ -51,7 +51,7 @@ ReplayRun RunReplayAt(const fs::path& dir, const std::string& script)
     std::ofstream(scriptFile) << script;
 
     const std::string command = "cd '" + dir.string() + "' && SDL_VIDEODRIVER=offscreen '" QUORVEL_REPLAY
-                                "' --no-gl < script.txt > out.txt 2> err.txt";
+                                "' --no-gl " + options + " < script.txt > out.txt 2> err.txt";
     int status = std::system(command.c_str());
 
     ReplayRun run;

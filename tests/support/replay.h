@@ -28,8 +28,10 @@ private:
     std::filesystem::path path_;
 };
 
-// Runs the script, without OpenGL, with the given working folder.
-ReplayRun RunReplayAt(const std::filesystem::path& dir, const std::string& script);
+// Runs the script, without OpenGL, with the given working folder and any further
+// options of the tool.
+ReplayRun RunReplayAt(const std::filesystem::path& dir, const std::string& script,
+                      const std::string& options = "");
 
 // Runs the script in the folder (a fresh one when none is given).
 ReplayRun RunReplay(const std::string& script, const ReplayFolder* folder = nullptr);

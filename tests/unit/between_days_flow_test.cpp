@@ -1,6 +1,8 @@
-// Between days: the satisfaction bonus's strict thresholds, and buying in the shop
-// with exactly the price, too little, or at the highest level.
+// Between days: the satisfaction bonus's strict thresholds, buying in the shop
+// with exactly the price, too little, or at the highest level, and the keys the
+// shop, the report and the saving screen act on or ignore.
 #include "model/key_codes.h"
+#include "rules/report.h"
 #include "support/day_state.h"
 
 namespace {
@@ -81,5 +83,68 @@ TEST_F(BetweenDaysFlow, BuyingAtExactlyThePriceButNotPastTheHighestLevel)
         press(Key::Enter);
         EXPECT_EQ(*level[p.cursor], p.levelAfter) << p.cursor << " " << p.funds;
         EXPECT_EQ(game.totals.funds, p.fundsAfter) << p.cursor << " " << p.funds;
+    }
+}
+
+TEST_F(BetweenDaysFlow, TheShopCursorMovesOnlyByItsKeysAndStaysInTheGrid)
+{
+    // The slot each key leads to from each slot (1 2 3 over 4 5 6); any other key leaves it.
+    auto expected = [](int code, int from) {
+        if (code > '0' && code <= '6')
+            return code - '0';
+        if (code > Key::Keypad0 && code <= Key::Keypad0 + 6)
+            return code - Key::Keypad0;
+        const int column = (from - 1) % 3;
+        if (code == Key::Up && from > 3) return from - 3;
+        if (code == Key::Down && from <= 3) return from + 3;
+        if (code == Key::Left && column > 0) return from - 1;
+        if (code == Key::Right && column < 2) return from + 1;
+        return from;
+    };
+    for (int from = 1; from <= 6; ++from) {
+        for (int code = 1; code < 256; ++code) {
+            inShop(from, 0.0f);
+            press(code);
+            ASSERT_EQ(game.upgradeLevels.shopCursor, expected(code, from)) << "key " << code << " on " << from;
+            const bool leaves = from == 6 && (code == 'S' || code == 'X');
+            EXPECT_EQ(game.betweenDaysStage == BetweenDaysStage::Shop, !leaves) << code;
+        }
+    }
+}
+
+TEST_F(BetweenDaysFlow, TheReportAndTheSavingScreenIgnoreKeysTheyDoNotUse)
+{
+    for (int code = 1; code < 256; ++code) {
+        Reset();
+        game.dayOver = true;
+        game.betweenDaysStage = BetweenDaysStage::Saving;
+        press(code);
+        EXPECT_EQ(game.betweenDaysStage == BetweenDaysStage::Saving, code != Key::Enter) << code;
+
+        // The cursor on the report's first line, which cannot open.
+        game.betweenDaysStage = BetweenDaysStage::Report;
+        keys[code] = true;
+        RunBetweenDays(keys);
+        keys[code] = false;
+        RunBetweenDays(keys);
+        const ReportView& view = program.report;
+        const bool moves = code == Key::Down || code == Key::PageDown || code == Key::End;
+        EXPECT_EQ(view.cursorLine != 0.0f, moves) << code;
+        EXPECT_EQ(view.expanded, 0u) << code;
+        EXPECT_EQ(game.betweenDaysStage == BetweenDaysStage::Report, code != Key::Enter) << code;
+    }
+}
+
+TEST_F(BetweenDaysFlow, TheSavingScreensDotsCycleAndStartOverOnEverySave)
+{
+    // Frames 1-9 one dot, 10-19 two, 20-29 three, 30 none; the confirmation from frame 151.
+    for (int frames : {45, 160}) {  // the second save comes while the dots are half-way
+        for (int frame = 1; frame <= frames; ++frame) {
+            UpdateSavingScreen(frame == 1);
+            if (frame <= 150) {
+                ASSERT_EQ(game.savingDotTimer, frame % 30) << frames << ", frame " << frame;
+            }
+            ASSERT_EQ(game.savingFrames, frame);
+        }
     }
 }

@@ -1,5 +1,5 @@
 // Reading BMP pictures: every supported kind, and damaged files that must be
-// refused with their message, never read outside the file.
+// refused with their message and the check they failed, never read outside the file.
 #include "render/bmp.h"
 
 #include <gtest/gtest.h>
@@ -59,53 +59,61 @@ TEST(BmpReader, PalettedPicturesOfEveryDepth)
 {
     // 8 bits, a palette of 2 entries given by the colours-used value.
     ImageRecord image;
-    ASSERT_EQ(DecodeDib(makeBmp({40, 2, 2, 8, 2, {255, 0, 0, 0, 0, 0, 255, 0}, {0, 1, 0, 0, 1, 0, 0, 0}}), image), "");
+    ASSERT_EQ(DecodeDib(makeBmp({40, 2, 2, 8, 2, {255, 0, 0, 0, 0, 0, 255, 0}, {0, 1, 0, 0, 1, 0, 0, 0}}), image).reason, "");
     EXPECT_EQ(rgb(image, 0, 0), (Bytes{0, 0, 255}));
     EXPECT_EQ(rgb(image, 1, 0), (Bytes{255, 0, 0}));
 
     // 4 bits, the full 16-entry palette (entry 15 green); high nibble first.
     BmpSpec four{40, 2, 2, 4, 0, Bytes(16 * 4, 0), {0xF0, 0, 0, 0, 0x0F, 0, 0, 0}};
     four.palette[15 * 4 + 1] = 200;
-    ASSERT_EQ(DecodeDib(makeBmp(four), image), "");
+    ASSERT_EQ(DecodeDib(makeBmp(four), image).reason, "");
     EXPECT_EQ(rgb(image, 0, 0), (Bytes{0, 200, 0}));
     EXPECT_EQ(rgb(image, 1, 0), (Bytes{0, 0, 0}));
     EXPECT_EQ(rgb(image, 1, 1), (Bytes{0, 200, 0}));
 
     // 1 bit with the 12-byte core header and 3-byte palette entries.
-    ASSERT_EQ(DecodeDib(makeBmp({12, 9, 1, 1, 0, {0, 0, 0, 255, 255, 255}, {0x80, 0x80, 0, 0}}), image), "");
+    ASSERT_EQ(DecodeDib(makeBmp({12, 9, 1, 1, 0, {0, 0, 0, 255, 255, 255}, {0x80, 0x80, 0, 0}}), image).reason, "");
     EXPECT_EQ(image.width, 9);
     EXPECT_EQ(rgb(image, 0, 0), (Bytes{255, 255, 255}));
     EXPECT_EQ(rgb(image, 1, 0), (Bytes{0, 0, 0}));
     EXPECT_EQ(rgb(image, 8, 0), (Bytes{255, 255, 255}));
 }
 
-TEST(BmpReader, DamagedFilesAreRefusedWithTheirMessage)
+TEST(BmpReader, DamagedFilesAreRefusedWithTheirMessageAndReason)
 {
     ImageRecord image;
     const BmpSpec good{40, 2, 2, 24, 0, {}, Bytes(8, 7)};
-    const char* unknown = "Unknown DIB file format.";
-    const char* conversion = "Image file conversion error.";
-    EXPECT_EQ(DecodeDib(makeBmp({108, 2, 2, 24, 0, {}, Bytes(8, 7)}), image), unknown);
-    EXPECT_EQ(DecodeDib({'B', 'M', 0}, image), unknown);
-    EXPECT_EQ(DecodeDib({'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}, image), unknown);
-
+    const std::string unknown = "Unknown DIB file format.", conversion = "Image file conversion error.";
     Bytes truncated = makeBmp(good);
     truncated.resize(truncated.size() - 3);
-    EXPECT_EQ(DecodeDib(truncated, image), conversion);
     Bytes offsetPastEnd = makeBmp(good);
     put(offsetPastEnd, 10, 0xFFFFFFF0u);
-    EXPECT_EQ(DecodeDib(offsetPastEnd, image), conversion);
-
-    const BmpSpec damaged[] = {
-        {40, 2, 2, 1, 3, Bytes(12, 0), Bytes(8, 7)},                // more colours than one bit indexes
-        {40, 2, 2, 8, 2, Bytes(8, 0), {0, 5, 0, 0, 0, 0, 0, 0}},   // an index past the palette
-        {40, 0, 2, 24, 0, {}, Bytes(8, 7)},                         // no width
-        {40, -4, 2, 24, 0, {}, Bytes(8, 7)},                        // a negative width
-        {40, 2, 2, 8, 0, {}, {}},  // neither the 256-entry palette nor pixels are there
+    struct Case {
+        Bytes file;
+        std::string message, reason;
     };
-    for (const BmpSpec& spec : damaged)
-        EXPECT_EQ(DecodeDib(makeBmp(spec), image), conversion) << spec.width << " " << spec.bitsPerPixel;
-    EXPECT_EQ(DecodeDib(makeBmp({40, 2000000000, 2000000000, 24, 0, {}, Bytes(8, 7)}), image), "Out of memory.");
-
+    const Case cases[] = {
+        {makeBmp({108, 2, 2, 24, 0, {}, Bytes(8, 7)}), unknown, "not a picture: unknown DIB header (108 bytes)"},
+        {{'B', 'M', 0}, unknown, "truncated: 3 bytes, shorter than a BMP header"},
+        {{'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 40, 0, 0, 0}, unknown, "not a picture: no BMP signature"},
+        {truncated, conversion, "truncated: 59 bytes, the pixels need 16 bytes from byte 54"},
+        {offsetPastEnd, conversion, "truncated: 62 bytes, the pixels need 16 bytes from byte 4294967280"},
+        // more colours than one bit indexes
+        {makeBmp({40, 2, 2, 1, 3, Bytes(12, 0), Bytes(8, 7)}), conversion, "bad palette: 3 colours at 1 bits a pixel"},
+        {makeBmp({40, 2, 2, 8, 2, Bytes(8, 0), {0, 5, 0, 0, 0, 0, 0, 0}}), conversion,
+         "bad pixel: colour 5 of a palette of 2"},
+        {makeBmp({40, 0, 2, 24, 0, {}, Bytes(8, 7)}), conversion, "bad size: 0 x 2"},
+        {makeBmp({40, -4, 2, 24, 0, {}, Bytes(8, 7)}), conversion, "bad size: -4 x 2"},
+        {makeBmp({40, 2, 2, 16, 0, {}, Bytes(8, 7)}), conversion, "bad depth: 16 bits a pixel, not 1, 4, 8, 24 or 32"},
+        // neither the 256-entry palette nor pixels are there
+        {makeBmp({40, 2, 2, 8, 0, {}, {}}), conversion, "truncated: 54 bytes, the palette ends past it"},
+        {makeBmp({40, 2000000000, 2000000000, 24, 0, {}, Bytes(8, 7)}), "Out of memory.",
+         "too large: 2000000000 x 2000000000"},
+    };
+    for (const Case& c : cases) {
+        const PictureFailure failure = DecodeDib(c.file, image);
+        EXPECT_EQ(failure.message, c.message) << c.reason;
+        EXPECT_EQ(failure.reason, c.reason);
+    }
     EXPECT_TRUE(image.pixels.empty());  // nothing was ever taken from a refused file
 }

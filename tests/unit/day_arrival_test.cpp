@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -100,27 +101,20 @@ TEST_F(Arrival, OrdersGrowWithTheDay)
     EXPECT_EQ(day.stats.customers, 1500);
 }
 
-TEST_F(Arrival, EachDaysMenuMixDrawsItsItemsAtTheirRates)
+TEST_F(Arrival, TheHeadsetKeepsEachLetterByTheBatterysChance)
 {
-    // Each menu item's count in 3,000 orders from the generator's start, on days 1 to 10.
-    const char* recorded[] = {
-        "146 269 475 0 0 765 152 0 0 332 296 293 272 0 0 ",      "146 269 475 0 0 765 152 0 0 332 296 293 272 0 0 ",
-        "116 227 391 0 0 398 212 0 0 303 314 302 308 429 0 ",    "116 191 352 0 0 259 187 326 0 304 293 320 314 338 0 ",
-        "81 134 212 252 0 331 209 276 0 286 288 335 301 295 0 ", "85 108 173 207 0 321 185 207 0 255 281 268 266 278 366 ",
-        "94 149 156 178 0 270 148 163 325 240 243 226 234 265 309 ",
-        "75 131 124 111 170 294 183 185 306 226 272 248 244 235 196 ",
-        "98 178 155 134 138 267 165 219 229 224 254 234 230 229 246 ",
-        "137 162 164 134 106 267 164 224 222 222 260 228 230 236 244 ",
-    };
-    for (int dayNumber = 1; dayNumber <= 10; ++dayNumber) {
-        rngState = 1;
-        day.stats.dayNumber = dayNumber;
-        std::map<std::string, int> counts;
-        for (int i = 0; i < 3000; ++i)
-            counts[randomOrderItem(100.0f).name] += 1;
-        std::string text;
-        for (const MenuItemSpec& item : kMenu)
-            text += std::to_string(counts[item.name]) + " ";
-        EXPECT_EQ(text, recorded[dayNumber - 1]) << "day " << dayNumber;
+    // Each letter is kept when battery x 1.2 reaches a draw of 1..100, else heard as a blank.
+    for (const auto& [battery, kept] : {std::pair{0.0f, 0}, {50.0f, 60}, {83.0f, 99}, {83.34f, 100}}) {
+        int heard = 0;
+        for (int draw = 1; draw <= 100; ++draw) {
+            rngState = StateBeforeDraw(100, draw);
+            const std::string word = garbleText(battery, "M");
+            ASSERT_EQ(word.size(), 1u);
+            heard += word == "M";
+            EXPECT_TRUE(word == "M" || word == " ") << word;
+        }
+        EXPECT_EQ(heard, kept) << battery;
     }
+    EXPECT_EQ(garbleText(100.0f, ""), "");
+    EXPECT_EQ(garbleText(100.0f, nullptr), "");
 }

@@ -1,5 +1,5 @@
 // Grading at the window: accuracy against the customer's order, service time,
-// the day's records and the satisfaction penalty.
+// the day's records and the satisfaction penalty; a bag without receipt goes back.
 #include "rules/hand_out.h"
 #include "support/day_state.h"
 
@@ -100,4 +100,16 @@ TEST_F(Grading, PenaltyTiersAddTheTwoParts)
     EXPECT_EQ(SatisfactionPenalty(35.0f, 75.0f), 0.3f + 0.3f);
     EXPECT_EQ(SatisfactionPenalty(50.0f, 50.0f), 0.4f + 0.4f);
     EXPECT_EQ(SatisfactionPenalty(50.5f, 49.9f), 0.5f + 0.5f);
+}
+
+TEST_F(Grading, APickedUpBagWhoseReceiptIsDeletedGoesBackToTheKitchen)
+{
+    AddCustomer({10});
+    Receipt& receipt = KeyReceipt({10});
+    day.bags[0].pickedUp = true;
+    HandOutViewStep();
+    EXPECT_TRUE(day.bags[0].pickedUp);
+    deleteReceipt(&receipt);
+    HandOutViewStep();
+    EXPECT_FALSE(day.bags[0].pickedUp);
 }

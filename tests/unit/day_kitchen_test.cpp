@@ -1,8 +1,10 @@
-// The kitchen: one job cooks at a time, and the bag view's keys select, bag,
-// waste and pick up.
+// The kitchen: one job cooks at a time and a full queue takes no more, the bag
+// view's keys select, bag, waste and pick up, receipts are listed by short name
+// and the strip tells categories apart.
 #include "rules/kitchen_control.h"
 #include "rules/register_control.h"
 #include "model/key_codes.h"
+#include "model/sound_events.h"
 #include "support/day_state.h"
 
 namespace {
@@ -141,4 +143,73 @@ TEST_F(Kitchen, AFullQueueIgnoresFurtherItemsAndItemsWithoutAnOrderOnlyCook)
     EXPECT_EQ(day.kitchenQueueCount, 55);
     EXPECT_EQ(day.currentReceipt, nullptr);
     EXPECT_TRUE(day.bags[0].free);
+}
+
+TEST_F(Kitchen, OnlyOneToThreeAndTheirKeypadTwinsSelectABag)
+{
+    for (int code = 1; code < 256; ++code) {
+        if (code == Key::Enter || code == Key::Space)
+            continue;
+        for (Bag& bag : day.bags)
+            bag.selected = false;
+        day.bags[1].selected = true;
+        keys[code] = true;
+        KitchenControl(keys);
+        keys[code] = false;
+        KitchenControl(keys);
+        int selected = 1;
+        if (code >= '1' && code <= '3')
+            selected = code - '1';
+        if (code >= Key::Keypad0 + 1 && code <= Key::Keypad0 + 3)
+            selected = code - Key::Keypad0 - 1;
+        for (int b = 0; b < kBagCount; ++b)
+            EXPECT_EQ(day.bags[b].selected, b == selected) << "key " << code << ", bag " << b;
+    }
+}
+
+TEST_F(Kitchen, ReceiptLinesAreListedByShortName)
+{
+    const char* const shortNames[] = {"MegaB", "CheeseB", "HamB", "FishSand", "ChiknSand",
+                                      "Fries", "CSticks", "TTots", "ORings", "Coke",
+                                      "Grape", "Orange", "Pepsi", "RBeer", "Lemonade"};
+    for (int item = 1; item <= 15; ++item)
+        EXPECT_STREQ(shortName(makeOrderItem(item).name), shortNames[item - 1]) << item;
+    for (const char* other : {"", "C ke", "coke", "Fries "})
+        EXPECT_STREQ(shortName(other), "IHateFrogs") << other;
+}
+
+TEST_F(Kitchen, TheStripColoursBurgersSidesAndDrinksApart)
+{
+    for (int item = 1; item <= 15; ++item) {
+        const ItemCategory expected = item <= 5 ? ItemCategory::Burger
+                                      : item <= 9 ? ItemCategory::Side
+                                                  : ItemCategory::Drink;
+        EXPECT_EQ(ItemCategoryOf(item), expected) << item;
+    }
+}
+
+TEST_F(Kitchen, SpaceOnAFinishedJobIsNoPrematurePressWhileTheNextCooks)
+{
+    queueCookJob(kFries);
+    queueCookJob(kCoke);
+    CookFront();
+    keys[Key::Space] = true;
+    KitchenControl(keys);
+    for (SoundEvent event : soundQueue)
+        EXPECT_NE(event, SoundEvent::ItemNotReady);
+    EXPECT_EQ(day.kitchenQueueCount, 1);
+    EXPECT_FALSE(day.kitchenQueue[0].warning);
+}
+
+TEST_F(Kitchen, AFullKitchenTakesNoItemAtTheRegister)
+{
+    day.orderOpen = true;
+    keyItem(kCoke);
+    for (int job = 1; job < kKitchenQueueCapacity; ++job)
+        queueCookJob(kFries);
+    soundQueue.clear();
+    keyItem(kMegaburger);
+    EXPECT_EQ(day.kitchenQueueCount, kKitchenQueueCapacity);
+    EXPECT_EQ(day.bags[0].receipt->count, 1);
+    EXPECT_EQ(soundQueue.count, 0);
 }

@@ -106,26 +106,32 @@ TEST_F(SavedGame, ValuesAtTheEdgesOfTheirRanges)
     const UpgradeLevels& l = game.upgradeLevels;
     auto levels = [&l] { return std::vector<int>({l.drinks, l.burgers, l.sides, l.advertisement}); };
     game.upgradeLevels = UpgradeLevels{3, 3, 3, 3, 1};
-    writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 -2.5 2147483520 -3 0 0 5 0 5 0 0 -7.25\n");
+    game.totals.bestDayRevenue = 5.0f;
+    writeSavedGame("1000000000 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 0 2147483520 99999992 0 0 5 0 5 0 0 -100\n");
     load();
-    EXPECT_EQ(day.stats.dayNumber, 1);
+    EXPECT_EQ(day.stats.dayNumber, 1000000000);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
-    EXPECT_EQ(game.totals.bestDayRevenue, -2.5f);
+    EXPECT_EQ(game.totals.bestDayRevenue, 0.0f);
     EXPECT_EQ(game.totals.bestDayNumber, 2147483520);
-    EXPECT_EQ(game.totals.funds, -3.0f);
+    EXPECT_EQ(game.totals.funds, 99999992.0f);
     EXPECT_EQ(levels(), std::vector<int>({5, 0, 5, 0}));
     EXPECT_EQ(game.headsetBattery, 0.0f);
-    EXPECT_EQ(game.customerSatisfaction, -7.25f);
+    EXPECT_EQ(game.customerSatisfaction, -100.0f);
     writeSavedGame("1 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000000 0 0 0 0 0 0 0 5 0 5 100 0\n");
     load();
     EXPECT_EQ(levels(), std::vector<int>({0, 5, 0, 5}));
     EXPECT_EQ(game.headsetBattery, 100.0f);
 
-    // One past: the day would overflow with the days to come, the best-day
-    // number does not fit its integer, levels above the highest, a battery above full.
+    // One past: the day would overflow with the days to come, money below nothing
+    // or beyond $99,999,999.99, the best-day number does not fit its integer,
+    // levels above the highest, a battery above full, satisfaction above 100.
     exampleGame();
-    writeSavedGame("2147483647 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 0 2147483648 0 0 0 6 6 6 6 100.01 0\n");
+    writeSavedGame("1000000001 0 0 0 0 0 0 0 0 0 0 0 0 0 0 1000000001 0 -0.01 2147483648 1e8 0 0 6 6 6 6 100.01 "
+                   "100.01\n");
     load();
+    EXPECT_EQ(game.totals.bestDayRevenue, 301.25f);
+    EXPECT_EQ(game.totals.funds, 812.4f);
+    EXPECT_EQ(game.customerSatisfaction, 91.0f);
     EXPECT_EQ(day.stats.dayNumber, 3);
     EXPECT_EQ(game.totals.sidesSold[Side::TatorTots], 1000000000);
     EXPECT_EQ(game.totals.bestDayNumber, 2);
@@ -145,4 +151,43 @@ TEST_F(SavedGame, ATruncatedFileKeepsWhatItHolds)
     EXPECT_EQ(game.totals.funds, 812.4f);
     EXPECT_EQ(game.headsetBattery, 64.3f);
     EXPECT_EQ(static_cast<int>(game.betweenDaysStage), 2);
+}
+
+TEST_F(SavedGame, TheTerminalIsToldEachRefusedFieldAndWhyASaveFailed)
+{
+    const std::string from = std::string(program_invocation_short_name) + ": SavedGame.txt: ";
+    const std::string saved = "3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 4.5 301.25 2 812.4 58 51 1 2 0 0 64.3 91";
+    struct Case {
+        std::string text;
+        std::vector<std::string> said;
+    };
+    const Case cases[] = {
+        {"\xff\x01garbage", {"field 1 (dayNumber): \"\\xFF\\x01garbage\" is not a whole number; keeping 3",
+                             "ends before field 2 (Cheeseburger sold); it and the fields after it keep their values"}},
+        {" \n", {"is empty; every field keeps its value"}},
+        {"3 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 4.5 301.25 2 -1e30 58 51 1 2 0 0 64.3 1e9",
+         {"field 20 (funds): \"-1e30\" is out of range (0 to 99999999.99); keeping 812.4",
+          "field 28 (customerSatisfaction): \"1e9\" is out of range (-100 to 100); keeping 91"}},
+        {saved + " 7", {"holds more than 28 values; the rest is not read"}},
+        {saved, {}},
+    };
+    for (const Case& c : cases) {
+        exampleGame();
+        writeSavedGame(c.text);
+        testing::internal::CaptureStderr();
+        load();
+        std::string expected;
+        for (const std::string& line : c.said)
+            expected += from + line + "\n";
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), expected);
+        EXPECT_EQ(game.totals.funds, 812.4f);
+    }
+
+    // A full disk: the save says so, and the old file stays.
+    fs::create_symlink("/dev/full", "SavedGame.txt.tmp");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              from + "not saved: cannot write SavedGame.txt.tmp: No space left on device\n");
+    EXPECT_EQ(ReadFile("SavedGame.txt"), saved);
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -70,6 +71,39 @@ fs::path makeSounds(const std::string& tag)
     return folder;
 }
 
+// The largest jump between neighbouring samples as a multiple of the jumps the
+// sound itself makes around it (their RMS within 5 ms either side), and where.
+// However bright a tone or noise, its own steepest steps stay a few times that
+// RMS; a click, a step the content around it cannot make, is many times it.
+// Steps too small to hear in silence are left out.
+float worstJump(const std::vector<int16_t>& s, size_t& at)
+{
+    constexpr size_t window = 220;
+    constexpr int audible = 64;
+    std::vector<double> squares(s.size(), 0.0);  // running sum of squared jumps
+    for (size_t i = 1; i < s.size(); ++i) {
+        const double jump = s[i] - s[i - 1];
+        squares[i] = squares[i - 1] + jump * jump;
+    }
+    float worst = 0.0f;
+    for (size_t i = 1; i < s.size(); ++i) {
+        const int jump = std::abs(s[i] - s[i - 1]);
+        if (jump < audible)
+            continue;
+        const size_t from = i > window ? i - window : 1, to = std::min(s.size() - 1, i + window);
+        const double others = squares[to] - squares[from - 1] - static_cast<double>(jump) * jump;
+        const double rms = std::sqrt(std::max(0.0, others) / static_cast<double>(to - from));
+        const float ratio = static_cast<float>(jump / (rms + 1.0));
+        if (ratio > worst) {
+            worst = ratio;
+            at = i;
+        }
+    }
+    return worst;
+}
+
+constexpr float kClick = 8.0f;
+
 }  // namespace
 
 TEST(SoundGenerator, WritesEveryEventAndTheAmbienceAsCleanShortFilesTheSameOnEveryRun)
@@ -100,8 +134,19 @@ TEST(SoundGenerator, WritesEveryEventAndTheAmbienceAsCleanShortFilesTheSameOnEve
             EXPECT_LE(std::abs(wav.samples.front()), 100) << file;
             EXPECT_LE(std::abs(wav.samples.back()), 100) << file;
         }
+        size_t at = 0;
+        const float jump = worstJump(wav.samples, at);
+        EXPECT_LT(jump, kClick) << file << " clicks at " << static_cast<float>(at) / 44100.0f << " s";
         EXPECT_TRUE(wav.bytes == readWav(second / file).bytes) << file << " differs between two runs";
     }
+    // The check hears a note cut off at its loudest.
+    std::vector<int16_t> cut = readWav(first / "wrongBag.wav").samples;
+    const auto loudest = std::max_element(cut.begin() + cut.size() / 2, cut.end(),
+                                          [](int16_t a, int16_t b) { return std::abs(a) < std::abs(b); });
+    std::fill(loudest + 1, cut.end(), int16_t{0});
+    size_t at = 0;
+    EXPECT_GT(worstJump(cut, at), kClick);
+    EXPECT_EQ(at, static_cast<size_t>(loudest - cut.begin()) + 1);
     std::error_code ignored;
     fs::remove_all(first, ignored);
     fs::remove_all(second, ignored);

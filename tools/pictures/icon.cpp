@@ -4,9 +4,11 @@
 #include "pictures.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <png.h>
+#include <vector>
 
 namespace {
 
@@ -84,6 +86,34 @@ bool writePng(const std::string& path, const Matte& image)
     return std::fclose(file) == 0;
 }
 
+// The window's own icon, for SDL_LoadBMP (the game reads no PNG): 32 bits a pixel,
+// bottom row first, straight alpha in the fourth byte.
+bool writeBmpWithAlpha(const std::string& path, const Matte& image)
+{
+    const uint32_t pixelBytes = static_cast<uint32_t>(image.width * image.height * 4);
+    std::vector<uint8_t> bytes(54 + pixelBytes);
+    auto put = [&bytes](size_t at, uint32_t value, int count) {
+        for (int i = 0; i < count; ++i)
+            bytes[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    bytes[0] = 'B', bytes[1] = 'M';
+    put(2, 54 + pixelBytes, 4), put(10, 54, 4), put(14, 40, 4);
+    put(18, image.width, 4), put(22, image.height, 4), put(26, 1, 2), put(28, 32, 2), put(34, pixelBytes, 4);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const float* p = &image.rgba[(static_cast<size_t>(image.height - 1 - y) * image.width + x) * 4];
+            uint8_t* out = &bytes[54 + (static_cast<size_t>(y) * image.width + x) * 4];
+            for (int c = 0; c < 3; ++c)
+                out[2 - c] = static_cast<uint8_t>((p[3] > 0.0f ? std::min(p[c] / p[3], 1.0f) : 0.0f) * 255.0f + 0.5f);
+            out[3] = static_cast<uint8_t>(p[3] * 255.0f + 0.5f);
+        }
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
 }  // namespace
 
 bool WriteIcons(const std::filesystem::path& folder)
@@ -99,7 +129,12 @@ bool WriteIcons(const std::filesystem::path& folder)
     const Matte burgerMatte = matteOf(512, height, designWidth, designHeight, burgerJob.draw);
     const RgbaImage burger{burgerMatte.width, burgerMatte.height, burgerMatte.rgba};
 
-    bool ok = true;
+    const Matte windowIcon = matteOf(64, 64, 256.0f, 256.0f, [&burger](Canvas& c) { drawIcon(c, burger); });
+    std::error_code folderError;
+    std::filesystem::create_directories(folder, folderError);  // a fresh build has no icons/ yet
+    bool ok = writeBmpWithAlpha((folder / "quorvel.bmp").string(), windowIcon);
+    if (!ok)
+        std::fprintf(stderr, "quorvel-pictures: cannot write %s\n", (folder / "quorvel.bmp").c_str());
     for (int size : {48, 128, 256}) {
         const std::filesystem::path dir = folder / "hicolor" / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
         std::error_code error;

@@ -6,6 +6,7 @@
 #include "render/draw_log.h"
 #include "render/render_state.h"
 #include "render/textures.h"
+#include "shell/command_line.h"
 #include "shell/dump.h"
 #include "shell/frame_loop.h"
 #include "shell/frame_present.h"
@@ -16,7 +17,6 @@
 #include "shell/start_up.h"
 
 #include <cstdio>
-#include <cstring>
 #include <deque>
 #include <fstream>
 #include <iostream>
@@ -174,42 +174,50 @@ private:
     bool shownWithGL_ = true;
 };
 
+struct ReplayOptions {
+    bool noGL = false;
+    bool drawShotsOnly = false;
+    bool reducedFlashing = false;
+    bool wholeFrames = false;
+    std::string scriptPath;  // "" for standard input
+};
+
+// The tool's options: adding one is a row here and a field of ReplayOptions.
+const OptionRow<ReplayOptions> kOptions[] = {
+    {{"--no-gl", nullptr, FileUse::None, "make no OpenGL context: the same output, but no shot"},
+     &ReplayOptions::noGL},
+    {{"--draw-shots-only", nullptr, FileUse::None, "draw with OpenGL only the frames a shot shows"},
+     &ReplayOptions::drawShotsOnly},
+    {{"--reduced-flashing", nullptr, FileUse::None, "draw finished items steady and a wrong bag as a red frame"},
+     &ReplayOptions::reducedFlashing},
+    {{"--whole-frames", nullptr, FileUse::None, "draw every frame whole, not only where it changed"},
+     &ReplayOptions::wholeFrames},
+};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    bool withGL = true, drawShotsOnly = false;
-    const char* scriptPath = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--no-gl") == 0) {
-            withGL = false;
-        } else if (std::strcmp(argv[i], "--draw-shots-only") == 0) {
-            drawShotsOnly = true;
-        } else if (std::strcmp(argv[i], "--whole-frames") == 0) {
-            drawFramesWhole = true;
-        } else if (scriptPath == nullptr && argv[i][0] != '-') {
-            scriptPath = argv[i];
-        } else {
-            std::fprintf(stderr, "usage: quorvel-replay [--no-gl | --draw-shots-only] [--whole-frames] [SCRIPT]\n");
-            return 2;
-        }
-    }
+    ReplayOptions options;
+    const ProgramSyntax syntax{"Runs Quorvel headless against a script of key presses and prints what it did.",
+                               "SCRIPT", "the script to run; standard input when none is given or it is -"};
+    const CommandLine commandLine = ReadOptions<ReplayOptions>(argc, argv, kOptions, syntax, options, options.scriptPath);
+    if (commandLine != CommandLine::Run)
+        return ExitStatus(commandLine);
     std::ifstream file;
-    if (scriptPath != nullptr) {
-        file.open(scriptPath);
-        if (!file) {
-            std::fprintf(stderr, "quorvel-replay: cannot read %s\n", scriptPath);
-            return 2;
-        }
-    }
-    std::istream& script = scriptPath != nullptr ? file : std::cin;
+    if (!options.scriptPath.empty())
+        file.open(options.scriptPath);
+    std::istream& script = options.scriptPath.empty() ? std::cin : file;
+    const bool withGL = !options.noGL;
+    const bool drawShotsOnly = options.drawShotsOnly && withGL;
 
     ResetAll();  // every script starts from the state a fresh run of the game starts from
+    shell.drawOptions.reducedFlashing = options.reducedFlashing;
+    drawFramesWhole = options.wholeFrames;
     if (!StartUp(withGL ? StartMode::Offscreen : StartMode::NoGL))
         return 1;
     drawLog.enabled = true;
 
-    drawShotsOnly = drawShotsOnly && withGL;
     Replay replay(drawShotsOnly);
     ScriptLines lines(script, drawShotsOnly);
     std::string line;

@@ -122,6 +122,32 @@ Samples itemBagged()
     return Normalised(s, soft);
 }
 
+Samples bagPicked()
+{
+    // The paper bag shaken open: two crisp rustles and a soft pop of air.
+    Samples s;
+    for (int i = 0; i < 2; ++i)
+        AddNoise(s, {.start = 0.045f * static_cast<float>(i), .length = 0.05f, .centre = i == 0 ? 3800.0f : 2800.0f,
+                     .centreEnd = 2200.0f, .q = 1.4f, .attack = 0.003f, .decay = 0.015f, .gain = 0.9f,
+                     .seed = 25u + static_cast<uint32_t>(i)});
+    AddTone(s, {.start = 0.05f, .length = 0.06f, .freq = 180.0f, .freqEnd = 260.0f, .attack = 0.004f,
+                .decay = 0.02f, .gain = 0.5f});
+    return Normalised(s, soft);
+}
+
+Samples itemNotOnReceipt()
+{
+    // Into the bin: a hollow clunk, then the lid's small clank.
+    Samples s;
+    AddMallet(s, 0.0f, 98.0f, 0.25f, 1.0f);
+    AddNoise(s, {.length = 0.08f, .centre = 650.0f, .q = 2.0f, .attack = 0.002f, .decay = 0.025f, .gain = 0.8f,
+                 .seed = 27});
+    AddBell(s, 0.12f, 1480.0f, 0.18f, 0.35f);
+    AddBell(s, 0.16f, 1320.0f, 0.2f, 0.25f);
+    LowPass(s, 5000.0f);
+    return Normalised(s, normal);
+}
+
 Samples bagReady()
 {
     // The top is folded over and a bright "ready!".
@@ -177,16 +203,18 @@ Samples customerDelighted()
 
 Samples wrongBag()
 {
-    // "Wah-wah": two falling brassy notes.
+    // "Wah-wah": two falling brassy notes that swell in, the second taking over
+    // from the first without a gap (a saw starting out of silence ticks).
     Samples s;
     for (int i = 0; i < 2; ++i) {
-        Tone wah = Blip(0.16f * static_cast<float>(i), 0.15f + 0.1f * static_cast<float>(i),
+        Tone wah = Blip(0.15f * static_cast<float>(i), 0.16f + 0.11f * static_cast<float>(i),
                         i == 0 ? 311.0f : 233.0f, Wave::Saw, 0.7f);
         wah.freqEnd = wah.freq * 0.92f;
         wah.brightness = 2200.0f;
+        wah.attack = 0.02f;
         wah.vibratoHz = 7.0f;
         wah.vibratoDepth = i == 0 ? 0.0f : 0.015f;
-        wah.release = 0.06f;
+        wah.release = i == 0 ? 0.04f : 0.08f;
         AddTone(s, wah);
     }
     LowPass(s, 2600.0f);
@@ -274,7 +302,9 @@ Samples DaySound(SoundEvent event)
     case SoundEvent::OrderClosed: return orderClosed();
     case SoundEvent::ItemCooked: return itemCooked();
     case SoundEvent::ItemNotReady: return itemNotReady();
+    case SoundEvent::BagPicked: return bagPicked();
     case SoundEvent::ItemBagged: return itemBagged();
+    case SoundEvent::ItemNotOnReceipt: return itemNotOnReceipt();
     case SoundEvent::BagReady: return bagReady();
     case SoundEvent::BagToWindow: return bagToWindow();
     case SoundEvent::CustomerHappy: return customerHappy();
