@@ -59,7 +59,9 @@ function(quorvel_web_programs)
   add_executable(quorvel-replay ${sources} ${CMAKE_SOURCE_DIR}/tools/replay/node/no_shot.cpp)
   target_link_libraries(quorvel-replay PRIVATE quorvel_game)
   set_target_properties(quorvel-replay PROPERTIES SUFFIX .js)
-  target_link_options(quorvel-replay PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
+  target_link_options(quorvel-replay PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
+    --pre-js ${CMAKE_SOURCE_DIR}/web/replay_node.js)
+  set_target_properties(quorvel-replay PROPERTIES LINK_DEPENDS ${CMAKE_SOURCE_DIR}/web/replay_node.js)
   # Run as build-web/game/quorvel-replay; node's own fetch cannot read the .wasm file.
   file(WRITE ${CMAKE_BINARY_DIR}/quorvel-replay
        "#!/bin/sh\nexec node --no-experimental-fetch \"$(dirname \"$0\")/quorvel-replay.js\" \"$@\"\n")
