@@ -236,6 +236,7 @@ int VirtualKeyFromSdl(int key, int scancode)
     case SDLK_RIGHT: return Key::Right;
     case SDLK_DOWN: return Key::Down;
     case SDLK_DELETE: return Key::Delete;
+    case SDLK_F1: return Key::F1;
     default: return -1;
     }
 }
