@@ -13,14 +13,14 @@ constexpr KeyCardLine kRegister[] = {
     {"LETTERS", "ring up an item below (grey: not yet)"},
     {"END", "close the order: its time runs from here"},
     {"BACKSPACE", "take back the receipt's last line"},
-    {"DELETE", "throw away the receipt, bag and all"},
+    {"DELETE", "throw away the receipt; its bag is freed"},
     {"LEFT RIGHT", "to the window / to the kitchen"},
 };
 constexpr KeyCardLine kKitchen[] = {
     {"1 2 3", "choose a bag (the keypad's too)"},
     {"SPACE", "pack the first finished item in the bag"},
-    {"ENTER", "take the chosen bag, once Ready!, out"},
-    {"", "to the window"},
+    {"ENTER", "carry the chosen bag to the window once"},
+    {"", "it shows Ready!"},
     {"LEFT RIGHT", "to the register / to the window"},
     {"", ""},
     {nullptr, "Items cook one at a time, the front of the strip"},
