@@ -2,7 +2,7 @@
 // line open (about 170 lines, formatted and drawn each frame), the shop, the
 // saving screen and the bulletin, drawn with OpenGL (a software renderer on a
 // machine without a GPU) or as logic alone (--no-gl).
-//   quorvel-bench-between-days-frames [--no-gl] [--shots FOLDER] [frames per case]   (run from a folder holding Images/)
+//   quorvel-bench-between-days-frames [--no-gl] [--whole-frames] [--shots FOLDER] [frames per case]   (run from a folder holding Images/)
 #include "frame_bench.h"
 
 #include "rules/between_days.h"

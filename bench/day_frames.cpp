@@ -2,7 +2,7 @@
 // OpenGL (a software renderer on a machine without a GPU) or as logic alone
 // (--no-gl). Prints the median, the 99th percentile and the worst frame, and
 // the median and 99th percentile as a share of the 8 ms frame budget.
-//   quorvel-bench [--no-gl] [--shots FOLDER] [frames per case]   (run from a folder holding Images/)
+//   quorvel-bench [--no-gl] [--whole-frames] [--shots FOLDER] [frames per case]   (run from a folder holding Images/)
 #include "frame_bench.h"
 
 #include "model/game_state.h"

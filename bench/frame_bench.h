@@ -4,6 +4,7 @@
 #include "render/render_state.h"
 #include "render/textures.h"
 #include "shell/frame_loop.h"
+#include "shell/frame_present.h"
 #include "shell/platform.h"
 #include "shell/start_up.h"
 
@@ -11,7 +12,6 @@
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
 #else
-#define CALLGRIND_ZERO_STATS
 #define CALLGRIND_DUMP_STATS_AT(name)
 #endif
 
@@ -28,6 +28,7 @@
 struct BenchOptions {
     bool withGL = true;
     int frames = 1000;  // measured frames per case, after 20 to warm up
+    const char* file = nullptr;  // a file to play (the played day's script)
     const char* shotFolder = nullptr;  // --shots FOLDER: each case's last frame as a PPM
 };
 
@@ -37,17 +38,22 @@ inline void finishBenchFrame()
     glFinish();  // count the rasterising, not only the submission
 }
 
-// Reads [--no-gl] [frames] and starts the game's renderer as the game does
-// (offscreen). False when start-up failed.
+// Reads [--no-gl] [--whole-frames] [--shots FOLDER] [FILE] [frames] and starts the
+// game's renderer as the game does (offscreen). False when start-up failed.
+// --whole-frames draws every frame whole, as before frames were compared.
 inline bool StartBench(int argc, char** argv, BenchOptions& options)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-gl") == 0)
             options.withGL = false;
+        else if (std::strcmp(argv[i], "--whole-frames") == 0)
+            drawFramesWhole = true;
         else if (std::strcmp(argv[i], "--shots") == 0 && i + 1 < argc)
             options.shotFolder = argv[++i];
-        else
+        else if (std::isdigit(static_cast<unsigned char>(argv[i][0])))
             options.frames = std::max(10, std::atoi(argv[i]));
+        else
+            options.file = argv[i];
     }
     if (!StartUp(options.withGL ? StartMode::Offscreen : StartMode::NoGL))
         return false;
@@ -93,7 +99,9 @@ void MeasureFrames(const char* name, const BenchOptions& options, BeforeFrame be
     for (int f = 0; f < options.frames + 20; ++f) {
         if (f == 20) {
             cpuStart = std::clock();
-            CALLGRIND_ZERO_STATS;
+            // A dump, not a zeroing: a zeroing leaves the renderer's threads the
+            // work they did before it, which the next dump would count.
+            CALLGRIND_DUMP_STATS_AT("warm-up");
         }
         beforeFrame();
         const auto start = std::chrono::steady_clock::now();

@@ -64,7 +64,7 @@ foreach(file ${CMAKE_SOURCE_DIR}/packaging/quorvel.6 ${CMAKE_SOURCE_DIR}/packagi
                      COMMENT "Compressing ${name}")
   list(APPEND QUORVEL_GZIPPED ${gzipped})
 endforeach()
-foreach(bench between-days-frames frame-wait)
+foreach(bench between-days-frames front-end-frames played-day frame-wait)
   file(CREATE_LINK quorvel-bench.6.gz ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-${bench}.6.gz SYMBOLIC)
 endforeach()
 add_custom_target(compressed_docs ALL DEPENDS ${QUORVEL_GZIPPED})
@@ -91,6 +91,8 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/quorvel-replay.6.gz DESTINATION ${QU
 if(QUORVEL_BENCH_TARGETS)
   install(FILES ${CMAKE_BINARY_DIR}/packaging/quorvel-bench.6.gz
                 ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-between-days-frames.6.gz
+                ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-front-end-frames.6.gz
+                ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-played-day.6.gz
                 ${CMAKE_BINARY_DIR}/packaging/quorvel-bench-frame-wait.6.gz
           DESTINATION ${QUORVEL_MAN6} COMPONENT tools)
 endif()

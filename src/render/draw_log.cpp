@@ -9,7 +9,10 @@ DrawLog drawLog;
 
 void BeginDrawLog()
 {
+    if (!drawLog.enabled)
+        return;
     drawLog.records.clear();
+    drawLog.stars.clear();
 }
 
 DrawRecord RecordInCurrentState(DrawRecord::Kind kind)
@@ -18,6 +21,7 @@ DrawRecord RecordInCurrentState(DrawRecord::Kind kind)
     record.kind = kind;
     std::memcpy(record.rgba, renderState.colour, sizeof record.rgba);
     record.blend = renderState.blending;
+    record.lighting = renderState.lighting;
     return record;
 }
 

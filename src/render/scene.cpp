@@ -9,18 +9,13 @@
 #include <GL/gl.h>
 #include <cstring>
 
-namespace {
-
-void drawStarField(float tilt, std::span<const StarQuad> stars)
+void DrawStarField(float tilt, std::span<const StarQuad> stars)
 {
     if (renderState.useGL) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE);
         glBindTexture(GL_TEXTURE_2D, StarTexture());
     }
     SetBlending(true);
-    DrawRecord record;
-    record.kind = DrawRecord::Kind::Stars;
-    LogDraw(std::move(record));
     for (const StarQuad& star : stars) {
         SetColourRGBA(static_cast<float>(star.red) / 255.0f, static_cast<float>(star.green) / 255.0f,
                       static_cast<float>(star.blue) / 255.0f, 1.0f);
@@ -49,8 +44,6 @@ void drawStarField(float tilt, std::span<const StarQuad> stars)
     }
 }
 
-}  // namespace
-
 void BeginSceneFrame(float tilt, std::span<const StarQuad> stars)
 {
     EndSceneFrame();  // in case the last frame was drawn without the frame loop
@@ -69,5 +62,14 @@ void BeginSceneFrame(float tilt, std::span<const StarQuad> stars)
         SetBlending(true);
         return;
     }
-    drawStarField(tilt, stars);
+    // Lit or not as the last frame left the lighting; blending and colours are the stars' own.
+    DrawRecord record;
+    record.kind = DrawRecord::Kind::Stars;
+    record.lighting = renderState.lighting;
+    LogDraw(std::move(record));
+    if (drawLog.enabled) {
+        drawLog.starTilt = tilt;
+        drawLog.stars.assign(stars.begin(), stars.end());
+    }
+    DrawStarField(tilt, stars);
 }

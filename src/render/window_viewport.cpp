@@ -1,4 +1,4 @@
-// Letterboxing the game's picture.
+// Letterboxing the game's picture, and drawing part of it.
 #include "render/window_viewport.h"
 
 #include "render/render_state.h"
@@ -6,7 +6,24 @@
 #include <GL/gl.h>
 
 namespace {
-bool hasBars = false;  // program lifetime: whether the picture leaves bars to clear
+
+struct Drawable {  // program lifetime, from the last SetPictureViewport
+    int width = 0, height = 0;
+    PictureRect picture;
+    bool hasBars = false;  // whether the picture leaves bars to clear
+};
+Drawable drawable;
+
+void scissorToPicture()
+{
+    const PictureRect& rect = drawable.picture;
+    glScissor(rect.x, rect.y, rect.width, rect.height);
+    if (drawable.hasBars)
+        glEnable(GL_SCISSOR_TEST);
+    else
+        glDisable(GL_SCISSOR_TEST);
+}
+
 }  // namespace
 
 PictureRect LetterboxRect(int drawableWidth, int drawableHeight)
@@ -25,18 +42,26 @@ PictureRect LetterboxRect(int drawableWidth, int drawableHeight)
 void SetPictureViewport(int drawableWidth, int drawableHeight)
 {
     const PictureRect rect = LetterboxRect(drawableWidth, drawableHeight);
-    hasBars = rect.width != drawableWidth || rect.height != drawableHeight;
+    drawable = {drawableWidth, drawableHeight, rect,
+                rect.width != drawableWidth || rect.height != drawableHeight};
     glViewport(rect.x, rect.y, rect.width, rect.height);
-    glScissor(rect.x, rect.y, rect.width, rect.height);
-    if (hasBars)
-        glEnable(GL_SCISSOR_TEST);
-    else
-        glDisable(GL_SCISSOR_TEST);
+    scissorToPicture();
+}
+
+void DrawableSize(int& width, int& height)
+{
+    width = drawable.width;
+    height = drawable.height;
+}
+
+PictureRect PictureViewport()
+{
+    return drawable.picture;
 }
 
 void ClearWindow()
 {
-    if (hasBars) {
+    if (drawable.hasBars) {
         // The picture's clear colour can flash red; the bars stay black.
         glDisable(GL_SCISSOR_TEST);
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
@@ -46,4 +71,15 @@ void ClearWindow()
         glEnable(GL_SCISSOR_TEST);
     }
     glClear(GL_COLOR_BUFFER_BIT);
+}
+
+void BeginPartialDraw(const PictureRect& part)
+{
+    glScissor(part.x, part.y, part.width, part.height);
+    glEnable(GL_SCISSOR_TEST);
+}
+
+void EndPartialDraw()
+{
+    scissorToPicture();
 }

@@ -3,8 +3,10 @@
 // both run exactly this.
 #pragma once
 
-// Returns true when the pass drew a frame (the caller then waits out the frame time).
+// Returns true when the pass ran a frame, drawn or the same as the one shown
+// (the caller then waits out the frame time).
 bool FramePass();
 
-// Shows the drawn frame; the game swaps buffers, the replay tool keeps the frame.
+// Shows a frame that differs from the one shown; the game swaps buffers, the
+// replay tool keeps the frame.
 extern void (*presentFrame)();

@@ -10,6 +10,7 @@
 #include "shell/start_up.h"
 #include "shell/shell_state.h"
 #include "shell/sound_player.h"
+#include "shell/timedemo.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
     const CommandLine commandLine = ParseSessionOptions(argc, argv, options);
     if (commandLine != CommandLine::Run)
         return ExitStatus(commandLine);
+    if (!options.timedemoPath.empty())
+        return RunTimedemo(options.timedemoPath);  // nothing of the player's: no settings, sound or save
     if (!session.Start(options))
         return 2;
     LoadSettings();

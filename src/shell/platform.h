@@ -34,7 +34,21 @@ float FrameTimeNow();
 // Waits until FrameTimeNow() is at least the given time.
 void WaitUntil(float targetMs);
 
+// Shows the frame just presented: a whole one by a buffer swap, only the
+// changed parts (PresentedDamage) where the window system can show part of the
+// back buffer.
 void SwapGameWindow();
+// Whether a frame that changed in parts may be drawn and shown only there: the
+// back buffer keeps the picture across presents (SDL's offscreen driver, whose
+// swap changes nothing), or the window does and the parts are copied to it.
+// Elsewhere a swap leaves the back buffer holding nothing certain.
+bool PresentKeepsPicture();
+// Before a frame is drawn whole because the picture was lost: where frames are
+// shown by copying parts, a swap first, which shows the picture the back buffer
+// holds and has the renderer size the back buffer from the window again.
+void BeforeWholeFrame();
+// An OpenGL function of the window's context by name; nullptr when there is none.
+void* GLFunction(const char* name);
 
 // Viewport and projection for a drawable size (a height of 0 is taken as 1): the
 // game's picture is the largest centred 4:3 rectangle of it.

@@ -6,7 +6,7 @@
 #include "render/text.h"
 #include "render/textures.h"
 #include "render/window_viewport.h"
-#include "shell/frame_pacer.h"
+#include "shell/frame_present.h"
 #include "shell/message_box.h"
 #include "shell/settings.h"
 #include "shell/shell_state.h"
@@ -16,10 +16,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <SDL.h>
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
 namespace {
 
@@ -29,15 +27,6 @@ struct WindowResources {  // each remembered while it exists
     SDL_GLContext context = nullptr;
 };
 WindowResources resources;
-
-struct FrameTimer {
-    bool highResolution = false;
-    uint64_t frequency = 0;
-    float resolution = 0.0f;
-    uint64_t start = 0;
-};
-FrameTimer frameTimer;
-FramePacer framePacer;
 
 // On a high-density display the drawable has more pixels than the window has points.
 void resizeToDrawable()
@@ -63,6 +52,7 @@ void toggleFullScreen()
 {
     settings.fullScreen = !fullScreen();
     SDL_SetWindowFullscreen(resources.window, settings.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    PictureLost();
     SaveSettings();
 }
 
@@ -78,6 +68,33 @@ void rememberWindowSize()
     settings.windowWidth = width;
     settings.windowHeight = height;
     SaveSettings();
+}
+
+// The frame is presented only when it changed: whatever the window system says
+// it may have lost, it is drawn again whole.
+void handleWindowEvent(const SDL_WindowEvent& window)
+{
+    switch (window.event) {
+    // While a recording plays, its own minimise and restore decide.
+    case SDL_WINDOWEVENT_MINIMIZED:
+        if (!playerKeysIgnored)
+            shell.windowActive = false;
+        break;
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        if (!playerKeysIgnored)
+            shell.windowActive = true;
+        PictureLost();
+        break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        resizeToDrawable();
+        rememberWindowSize();
+        PictureLost();
+        break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED: PictureLost(); break;
+    default: break;
+    }
 }
 
 // SDL's reason goes to the terminal beside the box; a renderer that found no pictures has said why itself.
@@ -183,6 +200,9 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
         return false;
     }
     SDL_GL_SetSwapInterval(0);  // the frame loop paces itself
+#ifdef __EMSCRIPTEN__
+    drawFramesWhole = true;  // a browser's canvas keeps no picture between frames to draw parts over
+#endif
     SDL_RaiseWindow(resources.window);
 
     resizeToDrawable();
@@ -277,25 +297,9 @@ bool PollOneEvent()
             keys[code] = false;
         break;
     }
-    case SDL_WINDOWEVENT:
-        switch (event.window.event) {
-        // While a recording plays, its own minimise and restore decide.
-        case SDL_WINDOWEVENT_MINIMIZED:
-            if (!playerKeysIgnored)
-                shell.windowActive = false;
-            break;
-        case SDL_WINDOWEVENT_RESTORED:
-        case SDL_WINDOWEVENT_MAXIMIZED:
-            if (!playerKeysIgnored)
-                shell.windowActive = true;
-            break;
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-            resizeToDrawable();
-            rememberWindowSize();
-            break;
-        default: break;
-        }
-        break;
+    case SDL_WINDOWEVENT: handleWindowEvent(event.window); break;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET: PictureLost(); break;
     default:
         break;
     }
@@ -334,51 +338,6 @@ void GameWindowSize(int& width, int& height)
 void WaitForEvent(int timeoutMs)
 {
     SDL_WaitEventTimeout(nullptr, timeoutMs);
-}
-
-void InitFrameTimer()
-{
-    frameTimer = FrameTimer{};
-    frameTimer.frequency = SDL_GetPerformanceFrequency();
-    if (frameTimer.frequency != 0) {
-        frameTimer.highResolution = true;
-        frameTimer.start = SDL_GetPerformanceCounter();
-        frameTimer.resolution = 1.0f / static_cast<float>(frameTimer.frequency);
-    } else {
-        frameTimer.resolution = 0.001f;
-        frameTimer.frequency = 1000;
-        frameTimer.start = SDL_GetTicks64();
-    }
-}
-
-float FrameTimeNow()
-{
-    uint64_t now = frameTimer.highResolution ? SDL_GetPerformanceCounter() : SDL_GetTicks64();
-    // In double before the final rounding, so that long sessions keep their resolution.
-    return static_cast<float>(static_cast<double>(now - frameTimer.start) * 1000.0 /
-                              static_cast<double>(frameTimer.frequency));
-}
-
-void WaitUntil(float targetMs)
-{
-    // Sleep until the learned margin before the deadline, then spin to it.
-    for (;;) {
-        const float now = FrameTimeNow();
-        const float left = targetMs - now;
-        if (left <= 0.0f)
-            return;
-        const float sleepMs = left - framePacer.SpinMargin();
-        if (sleepMs > 0.05f) {
-            std::this_thread::sleep_for(std::chrono::microseconds(static_cast<int>(sleepMs * 1000.0f)));
-            framePacer.RecordSleep(sleepMs, FrameTimeNow() - now);
-        }
-    }
-}
-
-void SwapGameWindow()
-{
-    if (resources.window != nullptr)
-        SDL_GL_SwapWindow(resources.window);
 }
 
 void ResizeScene(int width, int height)

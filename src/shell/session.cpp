@@ -21,6 +21,8 @@ const OptionRow<SessionOptions> kOptions[] = {
     {{"--play", "FILE", FileUse::Script, "show the game recorded in FILE, then play on"}, &SessionOptions::playPath},
     {{"--dump-at-exit", "FILE", FileUse::Output, "at the end, write the game's state to FILE as one line of JSON"},
      &SessionOptions::dumpAtExitPath},
+    {{"--timedemo", "FILE", FileUse::Script, "play FILE as fast as frames draw, then print the frame times"},
+     &SessionOptions::timedemoPath},
 };
 
 bool readRecording(const std::string& path, std::vector<Command>& commands)

@@ -12,6 +12,7 @@ struct SessionOptions {
     std::string recordPath;     // --record FILE
     std::string playPath;       // --play FILE
     std::string dumpAtExitPath; // --dump-at-exit FILE
+    std::string timedemoPath;   // --timedemo FILE: played as fast as drawing allows, then timed
     bool mute = false;          // --mute: start with the sound off
     bool reducedFlashing = false;  // --reduced-flashing: steady colours, a red frame for a wrong bag
 };

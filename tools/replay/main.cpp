@@ -9,6 +9,7 @@
 #include "shell/command_line.h"
 #include "shell/dump.h"
 #include "shell/frame_loop.h"
+#include "shell/frame_present.h"
 #include "shell/message_box.h"
 #include "shell/script.h"
 #include "shell/shell_state.h"
@@ -177,6 +178,7 @@ struct ReplayOptions {
     bool noGL = false;
     bool drawShotsOnly = false;
     bool reducedFlashing = false;
+    bool wholeFrames = false;
     std::string scriptPath;  // "" for standard input
 };
 
@@ -188,6 +190,8 @@ const OptionRow<ReplayOptions> kOptions[] = {
      &ReplayOptions::drawShotsOnly},
     {{"--reduced-flashing", nullptr, FileUse::None, "draw finished items steady and a wrong bag as a red frame"},
      &ReplayOptions::reducedFlashing},
+    {{"--whole-frames", nullptr, FileUse::None, "draw every frame whole, not only where it changed"},
+     &ReplayOptions::wholeFrames},
 };
 
 }  // namespace
@@ -209,6 +213,7 @@ int main(int argc, char** argv)
 
     ResetAll();  // every script starts from the state a fresh run of the game starts from
     shell.drawOptions.reducedFlashing = options.reducedFlashing;
+    drawFramesWhole = options.wholeFrames;
     if (!StartUp(withGL ? StartMode::Offscreen : StartMode::NoGL))
         return 1;
     drawLog.enabled = true;
