@@ -71,3 +71,8 @@ void DrawSpeakerSign(const SpeakerSign& sign)
     SetBlending(false);
     SetLighting(lit);
 }
+
+void DrawSpeakerSignNow()
+{
+    DrawSpeakerSign(SpeakerSignAt(SDL_GetTicks64()));
+}

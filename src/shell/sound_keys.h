@@ -19,3 +19,6 @@ void ShowSpeakerSign(uint64_t nowMs, int level, bool muted);
 SpeakerSign SpeakerSignAt(uint64_t nowMs);
 // Draws the sign with the toolkit over what the frame drew, when it is shown.
 void DrawSpeakerSign(const SpeakerSign& sign);
+// The same at the shell's clock's now, between a frame's draws and its present, so
+// that the present compares it like any other draw and redraws its box once it goes.
+void DrawSpeakerSignNow();
