@@ -31,8 +31,10 @@ def picture(x=0, y=0, width=800, height=600):
     return pixels
 def corner():  # around where the sign shows: window pixels 570-790 across, 40-130 down
     return picture(570, 40, 220, 90)
-before, still = picture(), 0
+before, still, waited = picture(), 0, time.monotonic()
 while still < 4:
+    if time.monotonic() - waited > 60:
+        sys.exit("the window never stood still")
     time.sleep(0.25)
     now = picture()
     still, before = (still + 1 if now == before else 0), now
