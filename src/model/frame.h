@@ -1,9 +1,10 @@
 // One frame's drawing as the frame's steps decided it: the star field when the
-// credits are up, and what the current screen draws.
+// credits are up, what the current screen draws, and the key card over it.
 #pragma once
 #include "model/between_days_frame.h"
 #include "model/day_frame.h"
 #include "model/front_end_state.h"
+#include "model/key_card.h"
 #include "model/star_field.h"
 
 #include <cstdint>
@@ -30,5 +31,6 @@ using InGameFrame = std::variant<DayFrame, BetweenDaysFrame>;
 
 struct Frame {
     std::optional<StarsFrame> stars;
+    std::optional<KeyCardFrame> keyCard;  // drawn over the screen, which stands still
     std::variant<TitleFrame, OptionsFrame, CreditsFrame, ObjectiveFrame, ClosingFrame, InGameFrame> screen;
 };

@@ -19,5 +19,6 @@ constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int Delete = 46;
 constexpr int Keypad0 = 96;  // keypad digits are Keypad0 + digit
+constexpr int F1 = 112;      // the key card; the other function keys never reach the game
 constexpr int Count = 256;
 }  // namespace Key

@@ -33,7 +33,8 @@ constexpr uint64_t ReportSpace = 1ull << 40;
 constexpr uint64_t ShopS = 1ull << 41;
 constexpr uint64_t ShopX = 1ull << 42;
 constexpr uint64_t FirstShopDigit = 1ull << 43;  // 6 bits: digits 1 to 6
-// Bits 49 to 63 are free.
+constexpr uint64_t KeyCard = 1ull << 49;  // F1, on every screen
+// Bits 50 to 63 are free.
 }  // namespace Latch
 
 // True once per press: when the key is down and the bit clear (the bit is then

@@ -30,4 +30,5 @@ void DrawPauseScreen()
     PrintText(250, 250, "Gray50", 2, "- P A U S E -");
     PrintText(250, 250, "White", 5, "- P A U S E -");
     PrintText(0, 0, "", 1, "<TAB> to resume");
+    PrintText(0, 18, "", 1, "<F1> in play lists every key");
 }

@@ -6,6 +6,7 @@
 #include "screens/between_days_screens.h"
 #include "screens/front_end_screens.h"
 #include "screens/in_game_views.h"
+#include "screens/key_card.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ void DrawFrame(const Frame& frame, const DrawOptions& options)
         SetClearColour(0.0f, 0.0f, 0.0f, 0.0f);
     beginScene(frame.stars);
     std::visit(DrawScreen{options}, frame.screen);
+    if (frame.keyCard)
+        DrawKeyCard(*frame.keyCard, options.reducedFlashing);
     EndSceneFrame();
 }
 

@@ -5,6 +5,9 @@
 #include "model/day_frame.h"
 #include "screens/draw_options.h"
 
+// A finished job's box with reduced flashing: one colour, apart from every cooking tint.
+constexpr float kSteadyDoneRed = 1.0f, kSteadyDoneGreen = 0.78f, kSteadyDoneBlue = 0.1f;
+
 void DrawKitchenQueueStrip(const StripValues& strip, bool reducedFlashing);
 void DrawRegisterView(const RegisterValues& view, int offset);
 void DrawKitchenView(const KitchenValues& view, int offset);

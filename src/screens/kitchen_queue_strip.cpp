@@ -27,9 +27,6 @@ void setCookingColour(int item, float f)
     }
 }
 
-// A finished job's box with reduced flashing: one colour, apart from every cooking tint.
-constexpr float kDoneRed = 1.0f, kDoneGreen = 0.78f, kDoneBlue = 0.1f;
-
 void drawBox(const StripSlot& job, int i, bool reducedFlashing)
 {
     const float x = -1.775f + 0.886f * static_cast<float>(i);
@@ -46,7 +43,7 @@ void drawBox(const StripSlot& job, int i, bool reducedFlashing)
         if (f < 1.0f)
             setCookingColour(job.item, f);
         else if (reducedFlashing)
-            SetColour(kDoneRed, kDoneGreen, kDoneBlue);
+            SetColour(kSteadyDoneRed, kSteadyDoneGreen, kSteadyDoneBlue);
         else
             SetColour(job.red, job.green, job.blue);  // as the display timers left it
         DrawSprite("", Picture::Box, x, y, 1.1f);

@@ -8,6 +8,7 @@
 #include "shell/dispatcher.h"
 #include "shell/frame_present.h"
 #include "shell/shell_state.h"
+#include "shell/sound_keys.h"
 
 bool keys[Key::Count] = {};
 ShellState shell;
@@ -32,6 +33,7 @@ bool FramePass()
     } else if (shell.paused) {
         const bool withGL = StartRecordedFrame();
         DrawPauseFrame();
+        DrawSpeakerSignNow();
         PresentRecordedFrame(withGL);
         drew = true;
     } else {
@@ -39,6 +41,7 @@ bool FramePass()
         DrawFrame(StepScreen(keys, shell.done, shell.escapePressed), shell.drawOptions);
         // Pausing is for a game in progress, judged after this frame's step.
         shell.pauseAllowed = CurrentScreen(screenState, shell.escapePressed) == Screen::Game;
+        DrawSpeakerSignNow();
         PresentRecordedFrame(withGL);
         drew = true;
     }

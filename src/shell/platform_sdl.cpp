@@ -25,6 +25,7 @@ struct WindowResources {  // each remembered while it exists
     bool videoStarted = false;
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
+    int openedWidth = 0, openedHeight = 0;
 };
 WindowResources resources;
 
@@ -190,6 +191,8 @@ bool CreateGameWindow(const char* title, int width, int height, int bits)
         failCreation("Window Creation Error.");
         return false;
     }
+    resources.openedWidth = width;
+    resources.openedHeight = height;
     resources.context = SDL_GL_CreateContext(resources.window);
     if (resources.context == nullptr) {
         failCreation("Can't Create A GL Rendering Context.");
@@ -256,6 +259,7 @@ int VirtualKeyFromSdl(int key, int scancode)
     case SDLK_RIGHT: return Key::Right;
     case SDLK_DOWN: return Key::Down;
     case SDLK_DELETE: return Key::Delete;
+    case SDLK_F1: return Key::F1;
     default: return -1;
     }
 }
@@ -322,7 +326,10 @@ void ApplyWindowSettings(int width, int height, bool full)
 {
     if (resources.window == nullptr)
         return;
-    SDL_SetWindowSize(resources.window, width, height);
+    // The window is shown before the settings come: a size given to it meanwhile
+    // (by the player or a window manager) stands unless another one was remembered.
+    if (width != resources.openedWidth || height != resources.openedHeight)
+        SDL_SetWindowSize(resources.window, width, height);
     if (full)
         SDL_SetWindowFullscreen(resources.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }

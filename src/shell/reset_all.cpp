@@ -3,6 +3,7 @@
 
 #include "model/front_end_state.h"
 #include "model/game_state.h"
+#include "model/key_card.h"
 #include "model/key_latches.h"
 #include "model/random.h"
 #include "model/screen.h"
@@ -11,6 +12,7 @@
 #include "render/draw_log.h"
 #include "render/render_state.h"
 #include "rules/saved_game_folder.h"
+#include "shell/dispatcher.h"
 #include "shell/platform.h"
 #include "shell/shell_state.h"
 
@@ -26,6 +28,8 @@ void ResetAll()
     starField = StarField{};
     rngState = 1;
     keyLatches = 0;
+    keyCard = KeyCardState{};
+    frameUnderKeyCard = Frame{};
     soundQueue.clear();
     std::fill(std::begin(keys), std::end(keys), false);
     shell = ShellState{};

@@ -16,6 +16,7 @@ const std::map<std::string, int> kNamedKeys = {
     {"PAGEUP", Key::PageUp},       {"PAGEDOWN", Key::PageDown}, {"END", Key::End},
     {"HOME", Key::Home},           {"LEFT", Key::Left},  {"UP", Key::Up},
     {"RIGHT", Key::Right},         {"DOWN", Key::Down},  {"DELETE", Key::Delete},
+    {"F1", Key::F1},
 };
 
 }  // namespace

@@ -28,7 +28,6 @@ struct SoundPlayer {  // program lifetime
     bool ambienceWanted = false;
     bool ambienceOn = false;
     int volume = 10;          // tenths
-    uint64_t signUntilMs = 0;
     std::array<Mix_Chunk*, soundTable.size()> chunks{};
     Mix_Chunk* ambience = nullptr;
     Mix_Chunk* waiting = nullptr;  // starts once `before` has ended on its channel
@@ -244,16 +243,4 @@ int ChangeVolume(int tenths)
 {
     SetVolume(player.volume + tenths);
     return player.volume;
-}
-
-void ShowSpeakerSign()
-{
-    player.signUntilMs = SDL_GetTicks64() + 1500;
-}
-
-SpeakerSign CurrentSpeakerSign()
-{
-    const uint64_t now = SDL_GetTicks64();
-    const int left = player.signUntilMs > now ? static_cast<int>(player.signUntilMs - now) : 0;
-    return SpeakerSign{player.volume, player.muted, left};
 }

@@ -22,13 +22,3 @@ bool SoundMuted();
 void SetVolume(int tenths);
 // F3 and F4: a tenth down or up, within 0 to 10; the new level comes back.
 int ChangeVolume(int tenths);
-
-// The speaker sign F2, F3 and F4 bring up over the picture for about 1.5 s; the
-// present path draws it while msLeft is above 0.
-struct SpeakerSign {
-    int level = 10;     // tenths
-    bool muted = false;
-    int msLeft = 0;
-};
-void ShowSpeakerSign();
-SpeakerSign CurrentSpeakerSign();

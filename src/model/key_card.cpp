@@ -1,0 +1,4 @@
+// The key card's state.
+#include "model/key_card.h"
+
+KeyCardState keyCard;
