@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole test suite twice: a normal build and an
 # AddressSanitizer + UndefinedBehaviorSanitizer build; then each fuzz target for a
-# short while on its corpus. The browser build's tests run on their own:
-# bash scripts/web.sh --test.
+# short while on its corpus; then the browser build's tests (scripts/web.sh --test).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
@@ -23,4 +22,8 @@ for target in bmp saved-game replay-script; do
   echo "fuzz $target: $(grep -m1 'stat::number_of_executed_units' "$log" | awk '{print $2}') runs, no finding"
 done
 rm -f "$log"
-echo "All tests passed in both builds; the fuzz targets found nothing."
+
+# The browser build: quorvel-replay under node prints the golden bytes, and the page in
+# headless Chromium plays the native game's frames (installs emscripten, nodejs, chromium).
+bash "$here/scripts/web.sh" --test
+echo "All tests passed in both builds and in the browser; the fuzz targets found nothing."
