@@ -111,12 +111,16 @@ for folder, _, names in os.walk(tree):
             os.remove(os.path.join(folder, name))
 '
 (cd "$here" && git ls-files -co --exclude-standard) | python3 -c "$sync" "$here" "$tree"
-# No debugging information, light optimisation and a fast linker: each fault rebuilds
-# quickly. SHOTS=1 adds the benchmarks, whose pixel checksums then judge the survivors.
+# No debugging information, light optimisation, a fast linker and the tests in a
+# few units: each fault rebuilds quickly. The compiler cache sees the paths relative to the folder, so
+# another folder (QUORVEL_MUTANT_BUILD, to run seeds side by side) builds from
+# it. SHOTS=1 adds the benchmarks, whose pixel checksums then judge the survivors.
 bench="$([ -n "${SHOTS:-}" ] && echo ON || echo OFF)"
-grep -qx "QUORVEL_BENCH:BOOL=$bench" "$build/CMakeCache.txt" 2>/dev/null ||
+export CCACHE_BASEDIR="$root"
+{ grep -qx "QUORVEL_BENCH:BOOL=$bench" "$build/CMakeCache.txt" &&
+  grep -qx "QUORVEL_TESTS_UNITY:BOOL=ON" "$build/CMakeCache.txt"; } 2>/dev/null ||
   cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1 \
-    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DQUORVEL_BENCH="$bench" >/dev/null
+    -DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld -DQUORVEL_BENCH="$bench" -DQUORVEL_TESTS_UNITY=ON >/dev/null
 everything() { make -s -C "$build" -j2 all >/dev/null 2>&1; }
 
 # A fault is judged by stages, cheapest first, and is killed at the first failure:
