@@ -136,6 +136,17 @@ libs=(quorvel_model/fast quorvel_rules/fast quorvel_render/fast quorvel_screens/
 # A header can reach the tools' and the game's own objects too: they build then,
 # for the same-code check; a source file reaches the libraries only.
 programs() { echo quorvel-replay/fast; [[ "$1" != *.h ]] || echo quorvel/fast quorvel-sounds/fast quorvel-pictures/fast; }
+# The pictures and sounds the tests read are made again only when their maker changed.
+generated() {
+  local t folder sum
+  for t in pictures:Images sounds:Sounds; do
+    folder="${t#*:}" t="quorvel-${t%:*}"
+    sum="$(sha256sum <"$build/$t")"
+    [ "$sum" = "$(cat "$root/$t.made" 2>/dev/null)" ] && continue
+    "$build/$t" "$build/$folder" >/dev/null 2>&1 || return 1
+    echo "$sum" >"$root/$t.made"
+  done
+}
 tests="$build/tests/quorvel-tests"
 restTests='ReducedFlashing*:Replay*:BmpReader*:WindowViewport*:FramePacer*:Settings*:Sound*'
 gtest() {  # $1: gtest filter
@@ -147,12 +158,13 @@ stage() {  # $1: 1-4; fails when the stage's tests fail
     1) gtest "-Data/*:$restTests" ;;
     2) gtest 'Data/*' ;;
     3) timeout 120 bash "$tree/tests/golden/check.sh" "$build" >/dev/null 2>&1 ;;
-    4) gtest "$restTests" &&
+    4) gtest "$restTests" && make -s -C "$build" quorvel/fast >/dev/null 2>&1 &&
+       { [ "$bench" = OFF ] || everything; } &&
        timeout 120 bash "$tree/tests/command_line_test.sh" "$build" "$tree" >/dev/null 2>&1 &&
        { [ "$bench" = OFF ] || timeout 600 bash "$tree/tests/shots/check.sh" "$build" >/dev/null 2>&1; } ;;
   esac
 }
-everything || { echo "the copy of the sources does not build" >&2; exit 1; }
+everything && rm -f "$root"/*.made && generated || { echo "the copy of the sources does not build" >&2; exit 1; }
 for s in 1 2 3 4; do
   stage "$s" || { echo "the suite fails without any fault (stage $s): fix it first" >&2; exit 1; }
 done
@@ -167,6 +179,10 @@ killed=0 survived=0 stillborn=0 same=0 survivors="" byStage=(0 0 0 0 0) seconds=
 restore() {
   if [ -f "$root/mutant.orig" ]; then cp "$root/mutant.orig" "$tree/$file" && touch "$tree/$file"; fi
   rm -f "$root/mutant.orig"
+  # A header may have changed the makers of the pictures and sounds.
+  if [[ "$file" == *.h ]]; then
+    make -s -C "$build" quorvel-sounds/fast quorvel-pictures/fast -j2 >/dev/null 2>&1 && generated || true
+  fi
 }
 trap restore EXIT
 while IFS=$'\t' read -r file line column from to; do
@@ -186,7 +202,7 @@ PY
   touch "$root/marker"
   # The libraries first: make may build goals given together at the same time.
   if ! make -s -C "$build" "${libs[@]}" -j2 >/dev/null 2>&1 ||
-     ! make -s -C "$build" $(programs "$file") -j2 >/dev/null 2>&1; then
+     ! make -s -C "$build" $(programs "$file") -j2 >/dev/null 2>&1 || ! generated; then
     stillborn=$((stillborn + 1)); echo "no build $what"
   elif ! changedObjects >/dev/null; then
     same=$((same + 1)); echo "same     $what  (no object changed)"
@@ -197,17 +213,13 @@ PY
     for s in 1 2 3; do
       if ! stage "$s"; then by=$s; break; fi
     done
-    if [ "$by" = 0 ] && ! everything; then
-      by=-1; stillborn=$((stillborn + 1)); echo "no build $what  (a tool or benchmark does not build)"
-    elif [ "$by" = 0 ] && ! stage 4; then by=4; fi
-    if [ "$by" = -1 ]; then :
-    elif [ "$by" -gt 0 ]; then
+    [ "$by" != 0 ] || stage 4 || by=4
+    if [ "$by" -gt 0 ]; then
       killed=$((killed + 1)); byStage[$by]=$((byStage[by] + 1))
       echo "killed   $what  (stage $by, $((SECONDS - began)) s)"
     else
       survived=$((survived + 1)); survivors+="  $what"$'\n'; echo "SURVIVED $what  ($((SECONDS - began)) s)"
     fi
-    [ "$by" -ge 1 ] && [ "$by" -le 3 ] || { restore; everything || true; }  # the generated files too
   fi
   restore
   seconds=$((seconds + SECONDS - began))
