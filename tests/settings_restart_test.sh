@@ -27,7 +27,12 @@ window="$(timeout 30 xdotool search --sync --onlyvisible --class "^$class\$" | t
 xdotool windowfocus --sync "$window" || true
 sleep 0.5
 for key in "$@"; do
-  if [ "$key" = resize ]; then xdotool windowsize "$window" 1000 700; else xdotool key "$key"; fi
+  if [ "$key" = resize ]; then
+    xdotool windowsize "$window" 1000 700
+    # A loaded machine may hand the game the new size late: wait until it is written,
+    # so the keys after it cannot overtake it.
+    for _ in $(seq 100); do grep -qx 'window_width = 1000' "$CONF" 2>/dev/null && break; sleep 0.1; done
+  else xdotool key "$key"; fi
   sleep 0.3
 done
 xprop -id "$window" _NET_WM_ICON | head -c 60 > run.icon
@@ -35,7 +40,7 @@ xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p' > run.size
 kill -TERM "$game"  # SDL takes it for the window's close
 wait "$game"
 RUN
-run() { BUILD="$build" xvfb-run -a -s "-screen 0 1024x768x24" bash run.sh "$class" "$@"; }
+run() { BUILD="$build" CONF="$conf" xvfb-run -a -s "-screen 0 1024x768x24" bash run.sh "$class" "$@"; }
 
 run resize F3 F3 F11 || { echo "the game did not run: $(cat run.err)"; exit 1; }
 for line in 'volume = 8' 'full_screen = on' 'window_width = 1000' 'window_height = 700'; do
