@@ -69,7 +69,7 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
 TEST_F(BetweenDaysFlow, ANewDayStartsAfreshButForItsNumber)
 {
     AddCustomer({1, 2});
-    day.bags[KeyReceipt({1, 2}).slot].selected = true;
+    KeyReceipt({1, 2});
     queueCookJob(1);
     day.customersServed = day.orderCounter = day.framesSinceOrder = day.stats.customers = 1;
     day.orderOpen = true;
@@ -83,7 +83,7 @@ TEST_F(BetweenDaysFlow, ANewDayStartsAfreshButForItsNumber)
     for (const CookJob& j : day.kitchenQueue)
         EXPECT_FALSE(j.active || j.item);
     for (const Bag& b : day.bags)
-        EXPECT_TRUE(b.free && !b.selected && !b.receipt);
+        EXPECT_TRUE(b.free && !b.receipt);
     EXPECT_EQ(day.kitchenQueueCount + day.carsInLine + day.customersServed + day.orderCounter +
                   day.stats.customers + static_cast<int>(day.customerQueue.size() + day.stats.fastestOrder), 0);
     EXPECT_FALSE(day.orderOpen || game.dayOver || game.dayStartPending);
