@@ -206,7 +206,7 @@ PY
     stillborn=$((stillborn + 1)); echo "no build $what"
   elif ! changedObjects >/dev/null; then
     same=$((same + 1)); echo "same     $what  (no object changed)"
-  elif ! make -s -C "$build" quorvel-tests/fast >/dev/null 2>&1; then
+  elif ! make -s -C "$build" quorvel-tests/fast -j2 >/dev/null 2>&1; then
     stillborn=$((stillborn + 1)); echo "no build $what  (the tests do not build)"
   else
     by=0
