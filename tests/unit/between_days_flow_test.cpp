@@ -2,6 +2,7 @@
 // with exactly the price, too little, or at the highest level, and the keys the
 // shop, the report and the saving screen act on or ignore.
 #include "model/key_codes.h"
+#include "rules/day_start.h"
 #include "rules/report.h"
 #include "support/day_state.h"
 
@@ -61,6 +62,38 @@ TEST_F(BetweenDaysFlow, SatisfactionBonusThresholdsAreStrict)
     s = 99.5f;
     EXPECT_EQ(bonusFor(0, 0, 0.0f, 60.0f, s), 2.0f);
     EXPECT_EQ(s, 100.0f);
+}
+
+// Yesterday's kitchen, bags, customers and figures are gone the next morning;
+// only the day's number carries over, one higher.
+TEST_F(BetweenDaysFlow, ANewDayStartsAfreshButForItsNumber)
+{
+    AddCustomer({1, 2});
+    KeyReceipt({1, 2});
+    queueCookJob(1);
+    day.customersServed = day.orderCounter = day.framesSinceOrder = day.stats.customers = 1;
+    day.orderOpen = true;
+    day.inGameView = InGameView::Kitchen;
+    day.gameClock = {9.0f, 30.0f, 0.0f, false};
+    day.stats.dayNumber = 3;
+    day.stats.fastestOrder = 2.0f;
+    game.upgradeLevels = {1, 2, 3, 4, 5};
+    PrepareNextDay();
+    StartDay();
+    for (const CookJob& j : day.kitchenQueue)
+        EXPECT_FALSE(j.active || j.item);
+    for (const Bag& b : day.bags)
+        EXPECT_TRUE(b.free && !b.receipt);
+    EXPECT_EQ(day.kitchenQueueCount + day.carsInLine + day.customersServed + day.orderCounter +
+                  day.stats.customers + static_cast<int>(day.customerQueue.size() + day.stats.fastestOrder), 0);
+    EXPECT_FALSE(day.orderOpen || game.dayOver || game.dayStartPending);
+    EXPECT_EQ(day.framesSinceOrder, kNoSpokenOrder);
+    EXPECT_EQ(day.inGameView, InGameView::Register);
+    EXPECT_EQ(day.stats.dayNumber, 4);
+    EXPECT_TRUE(day.gameClock.am && day.gameClock.hours == 6.0f);
+    for (int i = 0; i < kMenuItemCount; ++i)  // every category at its fastest
+        EXPECT_EQ(game.cookRateTable[i], kMenu[i].baseCookRate + kMenu[i].cookRateStep * 5.0f);
+    EXPECT_TRUE(game.upgradeLevels.shopCursor == 1 && game.upgradeLevels.advertisement == 4);
 }
 
 TEST_F(BetweenDaysFlow, BuyingAtExactlyThePriceButNotPastTheHighestLevel)
