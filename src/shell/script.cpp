@@ -4,7 +4,10 @@
 #include "model/key_codes.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -249,5 +252,22 @@ bool ParseLine(const std::string& rawLine, std::vector<Command>& out, std::strin
     if (!syntax->second.parse(line, c, error))
         return false;
     out.push_back(c);
+    return true;
+}
+
+bool ReadRecording(const std::string& path, std::vector<Command>& commands, const char* program)
+{
+    std::ifstream file(path);
+    if (!file) {
+        std::fprintf(stderr, "%s: %s: cannot read: %s\n", program, path.c_str(), std::strerror(errno));
+        return false;
+    }
+    std::string line, error;
+    for (int lineNumber = 1; std::getline(file, line); ++lineNumber)
+        if (!ParseLine(line, commands, error)) {
+            std::fprintf(stderr, "%s: %s: not a recording: line %d: %s\n", program, path.c_str(), lineNumber,
+                         error.c_str());
+            return false;
+        }
     return true;
 }

@@ -29,6 +29,10 @@ struct Command {
 // or comment-only line gives true and no command.
 bool ParseLine(const std::string& line, std::vector<Command>& out, std::string& error);
 
+// The commands of a recording (a replay script); false, with a message naming
+// the file and the line on standard error after "program: ", when it cannot be read.
+bool ReadRecording(const std::string& path, std::vector<Command>& commands, const char* program);
+
 // The code of a key name ("A", "ENTER", "KP3", "VK13"), or -1.
 int KeyCodeFromName(const std::string& name);
 // The name a script uses for a key code: the inverse of KeyCodeFromName.

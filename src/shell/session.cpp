@@ -25,23 +25,6 @@ const OptionRow<SessionOptions> kOptions[] = {
      &SessionOptions::timedemoPath},
 };
 
-bool readRecording(const std::string& path, std::vector<Command>& commands)
-{
-    std::ifstream file(path);
-    if (!file) {
-        SayOnStderr(path + ": cannot read: " + std::strerror(errno));
-        return false;
-    }
-    std::string line, error;
-    for (int lineNumber = 1; std::getline(file, line); ++lineNumber) {
-        if (!ParseLine(line, commands, error)) {
-            SayOnStderr(path + ": not a recording: line " + std::to_string(lineNumber) + ": " + error);
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 CommandLine ParseSessionOptions(int argc, char** argv, SessionOptions& options)
@@ -61,7 +44,7 @@ bool Session::Start(const SessionOptions& options)
 {
     options_ = options;
     if (!options.playPath.empty()) {
-        if (!readRecording(options.playPath, playback_))
+        if (!ReadRecording(options.playPath, playback_, program_invocation_short_name))
             return false;
         playing_ = true;
         playerKeysIgnored = true;

@@ -8,13 +8,10 @@
 #include "shell/start_up.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -67,23 +64,6 @@ int playInWindow(const std::vector<Command>& commands)
 }
 
 }  // namespace
-
-bool ReadRecording(const std::string& path, std::vector<Command>& commands, const char* program)
-{
-    std::ifstream file(path);
-    if (!file) {
-        std::fprintf(stderr, "%s: %s: cannot read: %s\n", program, path.c_str(), std::strerror(errno));
-        return false;
-    }
-    std::string line, error;
-    for (int lineNumber = 1; std::getline(file, line); ++lineNumber)
-        if (!ParseLine(line, commands, error)) {
-            std::fprintf(stderr, "%s: %s: not a recording: line %d: %s\n", program, path.c_str(), lineNumber,
-                         error.c_str());
-            return false;
-        }
-    return true;
-}
 
 FrameTimes PlayTimed(const std::vector<Command>& commands, long long frameLimit, void (*betweenPasses)())
 {

@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-// The commands of a recording (a replay script); false, with a message naming
-// the file and the line on standard error after "program: ", when it cannot be read.
-bool ReadRecording(const std::string& path, std::vector<Command>& commands, const char* program);
-
 struct FrameTimes {
     long long passes = 0;     // frame passes run, drawn or not
     std::vector<double> ms;   // each drawn frame's wall time, in order
